@@ -1,0 +1,177 @@
+// The main window: the 3D view over the whole client area with the five
+// panels of controls lying on top of it. It binds the controls to the game's
+// rules; the rules themselves live in the core modules.
+#pragma once
+
+#include <QOpenGLWidget>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+#include "app/game_state.h"
+#include "aiming/aim_widgets.h"
+#include "platform/sound.h"
+#include "platform/widgets_qt.h"
+#include "view/gl_api.h"
+
+class TForm3;
+class TForm4;
+
+namespace sky {
+
+// The OpenGL view of the main window. It forwards its life and its mouse to the window.
+class SceneWidget : public QOpenGLWidget {
+public:
+    explicit SceneWidget(QWidget* parent) : QOpenGLWidget(parent) {}
+    std::function<void()> OnInitialize, OnPaint;
+    std::function<void(Qt::MouseButton, int, int)> OnMouseDown, OnMouseMove, OnMouseUp;
+
+protected:
+    void initializeGL() override;
+    void paintGL() override;
+    void resizeGL(int, int) override {}
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+};
+
+}  // namespace sky
+
+class TForm1 : public QWidget {
+public:
+    TForm1(sky::GameState& state, const sky::GlApi& gl);
+    ~TForm1() override;
+
+    sky::GameState& S;
+    const sky::GlApi& Gl;
+    TForm3* Form3 = nullptr;
+    TForm4* Form4 = nullptr;
+
+    // Fields of the main window
+    double RotX = 0, RotY = 0;
+    int32_t DragMode = 0, DragLastX = 0, DragLastY = 0, ZoomLastY = 0;
+    sky::SceneWidget* DeviceContext = nullptr;  // the surface that carries the OpenGL context
+    QOpenGLContext* RenderContext = nullptr;
+
+    // Panel1: overview map and wind
+    sky::TPanel* Panel1;
+    sky::TImage* imLand;
+    sky::TImage* imPfeil;
+    sky::TFlatButton* SpeedButton2;
+    sky::TLabel* Label1;
+    // Panel2: aiming, Shoot, computer player
+    sky::TPanel* Panel2;
+    sky::TImage* im3;
+    sky::TImage* pb;
+    sky::TImage* im2;
+    QLabel* imOben;
+    QLabel* imUnten;
+    sky::TFlatButton* SpeedButton15;
+    sky::TFlatButton* SpeedButton3;
+    sky::TFlatButton* SpeedButton4;
+    sky::TBevel* Bevel1;
+    sky::TFlatButton* sbComp;
+    sky::TFlatButton* SpeedButton14;
+    sky::TRadioGroup* radComp;
+    // Panel3: display settings, language, sound
+    sky::TPanel* Panel3;
+    sky::TFlatButton* SpeedButton1;
+    sky::TImage* imFarben;
+    sky::TRadioGroup* radSprache;
+    sky::TRadioGroup* radiogr;
+    sky::TRadioGroup* radSize;
+    sky::TRadioGroup* radFarben;
+    sky::TRadioGroup* radSound;
+    // Panel4: camera, labels, New Game
+    sky::TPanel* Panel4;
+    sky::TShape* Shape1;
+    sky::TShape* Shape2;
+    sky::TFlatButton* SpeedButton5;
+    sky::TFlatButton* SpeedButton6;
+    sky::TFlatButton* SpeedButton7;
+    sky::TFlatButton* SpeedButton8;
+    sky::TFlatButton* SpeedButton9;
+    sky::TFlatButton* SpeedButton10;
+    sky::TFlatButton* SpeedButton11;
+    sky::TFlatButton* SpeedButton12;
+    sky::TLabel* laSpieler;
+    sky::TLabel* laEnergie1;
+    sky::TLabel* laEnergie2;
+    sky::TLabel* laPunkte1;
+    sky::TLabel* laPunkte2;
+    sky::TFlatButton* SpeedButton13;
+    // Panel5: banner
+    sky::TPanel* Panel5;
+    QLabel* Image1;
+    // Hidden diagnostics memo
+    sky::TMemo* Memo1;
+
+    // Window events
+    void FormCreate();
+    void FormActivate();
+    void FormDestroy();
+    void FormResize();
+    void FormPaint();
+    void FormMouseDown(Qt::MouseButton button, int x, int y);
+    void FormMouseMove(int x, int y);
+    void FormMouseUp();
+
+    // Operations
+    void DrawScene();
+    void NewGame();
+    void DrawWindArrow();
+    void ApplyLanguage();
+    void UpdateStatusLabels();
+    void ShowCameraValues();
+    void BuildColourTable();
+    void DrawOverviewMap();
+    void RefreshAimWidgets();
+    sky::AimWidgets& Aiming() { return *aim_; }
+
+    // Control handlers
+    void radFarbenClick();
+    void radSizeClick();
+    void radiogrClick();
+    void radSpracheClick();
+    void SpeedButton13Click();
+    void SpeedButton5Click();
+    void SpeedButton6Click();
+    void SpeedButton7Click();
+    void SpeedButton8Click();
+    void SpeedButton9Click();
+    void SpeedButton10Click();
+    void SpeedButton11Click();
+
+    // The notice of the first activation; tests may replace how it is shown.
+    std::function<void(const QString& title, const QString& text)> ShowNotice;
+    static const char* NoticeTitle;
+    static const char* NoticeText;
+
+    int FramesDrawn() const { return framesDrawn_; }
+    int OuterWidth() const;
+    int OuterHeight() const;
+
+protected:
+    bool event(QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void BuildLayout();
+    void InitializeGL();
+    void PaintFrame();
+    void SetOuterSize(int width, int height);
+    void FitOuterSize();
+
+    std::unique_ptr<sky::AimWidgets> aim_;
+    sky::SoundPlayer sound_;
+    bool glReady_ = false;
+    bool startupFramePending_ = false;
+    bool destroyed_ = false;
+    int framesDrawn_ = 0;
+    int viewportW_ = 0, viewportH_ = 0;
+    int wantOuterW_ = 0, wantOuterH_ = 0;
+    char decimalSeparator_ = '.';
+};

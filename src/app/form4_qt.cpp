@@ -1,0 +1,36 @@
+#include "app/form4_qt.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+TForm4::TForm4(QWidget* parent) : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog) {
+    setFixedSize(155, 86);
+    setWindowModality(Qt::ApplicationModal);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(sky::PanelGrey));
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    Memo1 = new sky::TMemo(this);
+    sky::Place(Memo1, 8, 8, 145, 41);
+    Memo1->setWordWrapMode(QTextOption::WordWrap);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->OnEnter = [this] { Memo1Enter(); };
+
+    SpeedButton1 = new sky::TFlatButton(this);
+    sky::Place(SpeedButton1, 60, 57, 41, 22);
+    SpeedButton1->SetCaption("OK");
+    SpeedButton1->OnClick = [this] { SpeedButton1Click(); };
+
+    Shape1 = new sky::TShape(this);
+    sky::Place(Shape1, 0, 0, 155, 86);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+}
+
+void TForm4::SpeedButton1Click() { done(QDialog::Accepted); }
+
+// The text must show no caret and not be selectable by keyboard: the window keeps the focus itself.
+void TForm4::Memo1Enter() { setFocus(Qt::OtherFocusReason); }

@@ -1,0 +1,27 @@
+#include "app/program_qt.h"
+
+#include <QSurfaceFormat>
+
+namespace sky {
+
+void UseGameSurfaceFormat() {
+    QSurfaceFormat format;
+    format.setRenderableType(QSurfaceFormat::OpenGL);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
+    format.setRedBufferSize(8);
+    format.setGreenBufferSize(8);
+    format.setBlueBufferSize(8);
+    format.setDepthBufferSize(24);
+    QSurfaceFormat::setDefaultFormat(format);
+}
+
+Program::Program(const GlApi& gl) : State(std::make_unique<GameState>()) {
+    Form1 = std::make_unique<TForm1>(*State, gl);
+    Form3 = std::make_unique<TForm3>();
+    Form4 = std::make_unique<TForm4>();
+    Form1->Form3 = Form3.get();
+    Form1->Form4 = Form4.get();
+}
+
+}  // namespace sky

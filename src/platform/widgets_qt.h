@@ -1,0 +1,138 @@
+// The thin replacements for the desktop controls the game's windows are laid
+// out with: panels, flat buttons, radio groups, labels, memos, shapes and
+// image controls that show a sky::Canvas unscaled. Positions and sizes are
+// set by the caller in pixels, as in the layout tables.
+#pragma once
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QToolButton>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/canvas.h"
+
+class QButtonGroup;
+class QRadioButton;
+
+namespace sky {
+
+// Sans-serif bold 11 pixels in the given colour: the font of every text control.
+QFont ControlFont();
+void StyleText(QWidget* w, QColor colour = QColor(77, 77, 77));
+void Place(QWidget* w, int left, int top, int width, int height);
+
+constexpr QRgb PanelGrey = qRgb(212, 212, 212);
+
+class TPanel : public QWidget {
+public:
+    explicit TPanel(QWidget* parent);
+};
+
+// A rectangle outline in white with no fill; lets the mouse through.
+class TShape : public QWidget {
+public:
+    explicit TShape(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+};
+
+// An etched line along its top edge.
+class TBevel : public QWidget {
+public:
+    explicit TBevel(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+};
+
+// A flat button: no frame until the mouse is over it.
+class TFlatButton : public QToolButton {
+public:
+    explicit TFlatButton(QWidget* parent);
+    void SetCaption(const std::string& caption);
+    std::string Caption() const;
+    void SetGlyph(const QPixmap& glyph);
+    std::function<void()> OnClick;
+};
+
+// A label that sizes itself to its text.
+class TLabel : public QLabel {
+public:
+    explicit TLabel(QWidget* parent);
+    void SetCaption(const std::string& caption);
+    std::string Caption() const;
+    void SetFontColour(QColor colour);
+    QColor FontColour() const;
+};
+
+// A read-only text box without border (diagnostics, winner text, help text).
+class TMemo : public QPlainTextEdit {
+public:
+    explicit TMemo(QWidget* parent);
+    void SetLines(const std::vector<std::string>& lines);
+    void SetText(const std::string& text);
+    std::vector<std::string> Lines() const;
+    // Called instead of taking the keyboard focus (the windows refuse it, so no caret shows).
+    std::function<void()> OnEnter;
+
+protected:
+    void focusInEvent(QFocusEvent* e) override;
+};
+
+// A radio group: a caption on an etched frame and one column of items.
+// OnClick fires on a user's pick only, never when code sets the index or the items.
+class TRadioGroup : public QWidget {
+public:
+    explicit TRadioGroup(QWidget* parent);
+    void SetCaption(const std::string& caption);
+    std::string Caption() const { return caption_; }
+    // Items as one string with line feeds between them; keeps the item index.
+    void SetItems(const std::string& items);
+    std::vector<std::string> Items() const { return items_; }
+    void SetItemIndex(int index);
+    int ItemIndex() const { return index_; }
+    QRadioButton* ItemButton(int index) const;
+    std::function<void()> OnClick;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+
+private:
+    void LayoutItems();
+    std::string caption_;
+    std::vector<std::string> items_;
+    std::vector<QRadioButton*> buttons_;
+    QButtonGroup* group_;
+    int index_ = -1;
+};
+
+// Shows a canvas of its own size unscaled and reports the mouse in its own
+// pixels; while a button is held, moves keep coming from outside its bounds.
+class TImage : public QWidget {
+public:
+    TImage(QWidget* parent, int width, int height);
+    sky::Canvas& Canvas() { return canvas_; }
+    // Shows the canvas again if it changed since it was last shown.
+    void Changed();
+    std::function<void(int x, int y)> OnMouseDown, OnMouseMove, OnMouseUp;
+    std::function<void()> OnClick;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    sky::Canvas canvas_;
+    uint64_t shownVersion_ = ~uint64_t{0};
+};
+
+}  // namespace sky
