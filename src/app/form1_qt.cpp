@@ -203,6 +203,13 @@ void TForm1::BuildLayout() {
     SpeedButton9->OnClick = [this] { SpeedButton9Click(); };
     SpeedButton10->OnClick = [this] { SpeedButton10Click(); };
     SpeedButton11->OnClick = [this] { SpeedButton11Click(); };
+    SpeedButton1->OnClick = [this] { SpeedButton1Click(); };
+    SpeedButton2->OnClick = [this] { SpeedButton2Click(); };
+    SpeedButton15->OnClick = [this] { SpeedButton15Click(); };
+    SpeedButton4->OnClick = [this] { SpeedButton4Click(); };
+    SpeedButton12->OnClick = [this] { SpeedButton12Click(); };
+    SpeedButton14->OnClick = [this] { SpeedButton14Click(); };
+    radSound->OnClick = [this] { radSoundClick(); };
 
     AimWidgets::Hooks hooks;
     hooks.DrawScene = [this] { DrawScene(); };

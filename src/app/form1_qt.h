@@ -142,6 +142,15 @@ public:
     void SpeedButton9Click();
     void SpeedButton10Click();
     void SpeedButton11Click();
+    // Side panels, help pop-up and sound switch
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton15Click();
+    void SpeedButton4Click();
+    void SpeedButton12Click();
+    void SpeedButton14Click();
+    void radSoundClick();
+    sky::SoundPlayer& Sound() { return sound_; }
 
     // The notice of the first activation; tests may replace how it is shown.
     std::function<void(const QString& title, const QString& text)> ShowNotice;
@@ -163,6 +172,7 @@ private:
     void InitializeGL();
     void PaintFrame();
     void SetOuterSize(int width, int height);
+    void ShowHelp(int left, int top, int width, int height, int textOffset);
     void FitOuterSize();
 
     std::unique_ptr<sky::AimWidgets> aim_;

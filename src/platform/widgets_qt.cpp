@@ -25,7 +25,8 @@ void SetBackground(QWidget* w, QColor colour) {
 }  // namespace
 
 QFont ControlFont() {
-    QFont f(QStringLiteral("DejaVu Sans"));
+    // Liberation Sans has the narrow metrics the captions were laid out for.
+    QFont f(QStringLiteral("Liberation Sans"));
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(11);
     f.setBold(true);

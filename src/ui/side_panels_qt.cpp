@@ -1,0 +1,79 @@
+// The folding side panels, the help pop-up beside the controls it explains,
+// and the sound switch.
+#include "app/form1_qt.h"
+#include "ui/form3_qt.h"
+#include "ui/strings.h"
+
+void TForm1::SpeedButton1Click() {
+    if (Panel3->width() == 40) {
+        SpeedButton1->SetCaption("[<<]");
+        Panel3->resize(205, Panel3->height());
+    } else {
+        Panel3->resize(40, Panel3->height());
+        SpeedButton1->SetCaption("[>>]");
+    }
+    FormResize();
+}
+
+void TForm1::SpeedButton2Click() {
+    if (SpeedButton2->Caption() == "[<<]") {
+        SpeedButton2->SetCaption("[>>]");
+        Panel1->resize(imLand->width() + 14, Panel1->height());
+    } else {
+        SpeedButton2->SetCaption("[<<]");
+        Panel1->resize(326, Panel1->height());
+    }
+    FormResize();
+}
+
+// Anchored at its top, so folding needs no re-docking.
+void TForm1::SpeedButton15Click() {
+    if (Panel2->height() > 230) {
+        Panel2->resize(Panel2->width(), 230);
+        SpeedButton15->SetGlyph(imUnten->pixmap());
+    } else {
+        Panel2->resize(Panel2->width(), 335);
+        SpeedButton15->SetGlyph(imOben->pixmap());
+    }
+}
+
+// Positions are on the screen: the window's outer corner, one side border
+// (B) and the caption bar with both borders (N) lead to the client area.
+void TForm1::ShowHelp(int left, int top, int width, int height, int textOffset) {
+    if (!Form3) return;
+    Form3->setGeometry(left, top, width, height);
+    Form3->Memo1->SetText(sky::LoadStr(S.Language + textOffset));
+    Form3->show();
+    Form3->raise();
+    Form3->activateWindow();
+}
+
+namespace {
+struct Frame {
+    int L, T, B, N;
+};
+Frame FrameOf(const QWidget& w) {
+    const QRect outer = w.frameGeometry();
+    return {outer.left(), outer.top(), (outer.width() - w.width()) / 2, outer.height() - w.height()};
+}
+}  // namespace
+
+void TForm1::SpeedButton4Click() {
+    const Frame f = FrameOf(*this);
+    ShowHelp(f.L + f.B + Panel2->x(), f.T + f.N + Panel2->y() + SpeedButton4->y() + 25, Panel2->width(), 130, 9);
+}
+
+void TForm1::SpeedButton12Click() {
+    const Frame f = FrameOf(*this);
+    ShowHelp(f.L + f.B + Panel4->x(), f.T + f.N + Panel4->y() - 130 - 10, Panel4->width(), 130, 10);
+}
+
+void TForm1::SpeedButton14Click() {
+    const Frame f = FrameOf(*this);
+    ShowHelp(f.L + f.B + Panel2->x(), f.T + f.N + Panel2->y() + Panel2->height() + 5, Panel2->width(), 100, 20);
+}
+
+void TForm1::radSoundClick() {
+    S.SoundOn = radSound->ItemIndex() == 0;
+    if (!S.SoundOn) Sound().Stop();
+}
