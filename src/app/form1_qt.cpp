@@ -1,6 +1,7 @@
 #include "app/form1_qt.h"
 
 #include <QCloseEvent>
+#include <QSurfaceFormat>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMessageBox>
@@ -31,20 +32,47 @@ using namespace sky;
 
 namespace sky {
 
-void SceneWidget::initializeGL() {
-    if (OnInitialize) OnInitialize();
+namespace {
+// The native window the frames are drawn into and swapped on.
+class GlSurface : public QWindow {
+public:
+    explicit GlSurface(SceneView* view) : view_(view) { setSurfaceType(QSurface::OpenGLSurface); }
+
+protected:
+    void exposeEvent(QExposeEvent*) override {
+        if (isExposed() && view_->OnExpose) view_->OnExpose();
+    }
+    void mousePressEvent(QMouseEvent* e) override { view_->Mouse(e); }
+    void mouseMoveEvent(QMouseEvent* e) override { view_->Mouse(e); }
+    void mouseReleaseEvent(QMouseEvent* e) override { view_->Mouse(e); }
+
+private:
+    SceneView* view_;
+};
+}  // namespace
+
+SceneView::SceneView(QWidget* parent) : QWidget(parent), surface_(new GlSurface(this)) {
+    container_ = QWidget::createWindowContainer(surface_, this);
+    container_->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
-void SceneWidget::paintGL() {
-    if (OnPaint) OnPaint();
-}
-void SceneWidget::mousePressEvent(QMouseEvent* e) {
-    if (OnMouseDown) OnMouseDown(e->button(), e->position().toPoint().x(), e->position().toPoint().y());
-}
-void SceneWidget::mouseMoveEvent(QMouseEvent* e) {
-    if (OnMouseMove) OnMouseMove(e->button(), e->position().toPoint().x(), e->position().toPoint().y());
-}
-void SceneWidget::mouseReleaseEvent(QMouseEvent* e) {
-    if (OnMouseUp) OnMouseUp(e->button(), e->position().toPoint().x(), e->position().toPoint().y());
+
+void SceneView::resizeEvent(QResizeEvent*) { container_->setGeometry(rect()); }
+
+void SceneView::Mouse(QMouseEvent* e) {
+    const QPoint p = e->position().toPoint();
+    switch (e->type()) {
+        case QEvent::MouseButtonPress:
+            if (OnMouseDown) OnMouseDown(e->button(), p.x(), p.y());
+            break;
+        case QEvent::MouseMove:
+            if (OnMouseMove) OnMouseMove(e->button(), p.x(), p.y());
+            break;
+        case QEvent::MouseButtonRelease:
+            if (OnMouseUp) OnMouseUp(e->button(), p.x(), p.y());
+            break;
+        default:
+            break;
+    }
 }
 
 }  // namespace sky
@@ -58,6 +86,13 @@ const char* TForm1::NoticeText =
 namespace {
 
 constexpr std::array<int32_t, 5> DetailSteps{2, 5, 10, 20, 50};
+
+// The panels lie over the native OpenGL window, so they are native windows too.
+TPanel* NativePanel(QWidget* parent) {
+    auto* p = new TPanel(parent);
+    p->setAttribute(Qt::WA_NativeWindow);
+    return p;
+}
 
 TFlatButton* Button(QWidget* parent, int l, int t, int w, int h, const char* caption) {
     auto* b = new TFlatButton(parent);
@@ -104,7 +139,8 @@ QLabel* Picture(QWidget* parent, int l, int t, int w, int h, const char* bitmap)
 
 }  // namespace
 
-TForm1::TForm1(GameState& state, const GlApi& gl) : S(state), Gl(gl) {
+TForm1::TForm1(GameState& state, const GlApi& gl)
+    : S(state), Gl(gl), Sync([this] { QMetaObject::invokeMethod(this, [this] { Sync.Serve(); }, Qt::QueuedConnection); }) {
     BuildLayout();
     FormCreate();
 }
@@ -117,14 +153,14 @@ void TForm1::BuildLayout() {
     pal.setColor(QPalette::Window, QColor(PanelGrey));
     setPalette(pal);
 
-    DeviceContext = new SceneWidget(this);
-    DeviceContext->OnInitialize = [this] { InitializeGL(); };
-    DeviceContext->OnPaint = [this] { PaintFrame(); };
+    DeviceContext = new SceneView(this);
+    DeviceContext->OnExpose = [this] { FormPaint(); };
+    DeviceContext->OnGrab = [this] { return GrabFrame(); };
     DeviceContext->OnMouseDown = [this](Qt::MouseButton b, int x, int y) { FormMouseDown(b, x, y); };
     DeviceContext->OnMouseMove = [this](Qt::MouseButton, int x, int y) { FormMouseMove(x, y); };
     DeviceContext->OnMouseUp = [this](Qt::MouseButton, int, int) { FormMouseUp(); };
 
-    Panel1 = new TPanel(this);
+    Panel1 = NativePanel(this);
     Place(Panel1, 5, 5, 326, 204);
     imLand = Image(Panel1, 7, 7, 166, 166);
     imPfeil = Image(Panel1, 179, 7, 140, 140);
@@ -132,7 +168,7 @@ void TForm1::BuildLayout() {
     Label1 = Label(Panel1, 280, 128, 34, 13, "Vento");
     Label1->hide();
 
-    Panel2 = new TPanel(this);
+    Panel2 = NativePanel(this);
     Place(Panel2, 750 - 161 - 5, 5, 161, 335);
     im3 = Image(Panel2, 5, 5, 25, 188);
     pb = Image(Panel2, 35, 5, 120, 120);
@@ -150,7 +186,7 @@ void TForm1::BuildLayout() {
     SpeedButton14 = Button(Panel2, 125, 240, 26, 22, "[i]");
     radComp = Radio(Panel2, 8, 264, 145, 65, " Computer-Intelligenz ", "niedrig\nmittel\nhoch", 1);
 
-    Panel3 = new TPanel(this);
+    Panel3 = NativePanel(this);
     Place(Panel3, 5, 650 - 287 - 5, 205, 287);
     SpeedButton1 = Button(Panel3, 5, 5, 30, 22, "[>>]");
     imFarben = Image(Panel3, 5, 32, 30, 250);
@@ -160,7 +196,7 @@ void TForm1::BuildLayout() {
     radFarben = Radio(Panel3, 117, 139, 82, 143, " Farben ", "Bunt\nGrau\nRot\nGrün\nBlau\nBraun", 0);
     radSound = Radio(Panel3, 45, 233, 67, 49, " Sound ", "An\nAus", 0);
 
-    Panel4 = new TPanel(this);
+    Panel4 = NativePanel(this);
     Place(Panel4, 750 - 153 - 5, 650 - 209 - 5, 153, 209);
     Shape1 = new TShape(Panel4);
     Place(Shape1, 7, 7, 140, 76);
@@ -181,7 +217,7 @@ void TForm1::BuildLayout() {
     laPunkte2 = Label(Panel4, 10, 158, 16, 13, "P2", QColor(255, 0, 0));
     SpeedButton13 = Button(Panel4, 28, 181, 97, 22, "[Neues Spiel]");
 
-    Panel5 = new TPanel(this);
+    Panel5 = NativePanel(this);
     Place(Panel5, 5, 216, 120, 90);
     Image1 = Picture(Panel5, 0, 0, 120, 90, "banner");
     Image1->setCursor(Qt::PointingHandCursor);
@@ -240,8 +276,17 @@ void TForm1::FormCreate() {
     DragMode = 0;
     RotX = 0.0;
     RotY = 0.0;
-    // The OpenGL context is bound to the view when it is first shown; until
-    // then every frame request stops before reaching OpenGL.
+    // The view's native window and its context exist from here on; a failure
+    // leaves glReady_ false and every frame request stops before OpenGL.
+    DeviceContext->setGeometry(rect());
+    winId();
+    RenderContext = new QOpenGLContext(this);
+    RenderContext->setFormat(QSurfaceFormat::defaultFormat());
+    DeviceContext->Surface()->create();
+    if (RenderContext->create() && RenderContext->makeCurrent(DeviceContext->Surface())) {
+        InitGlState(Gl);
+        glReady_ = true;
+    }
     for (int k = 1; k <= 3; ++k) {
         const QResource wav(QStringLiteral(":/sound/klang%1").arg(k));
         S.SoundData[k] = {wav.data(), static_cast<std::size_t>(wav.size())};
@@ -269,11 +314,10 @@ void TForm1::FormDestroy() {
     if (destroyed_) return;
     destroyed_ = true;
     if (S.SoundOn) sound_.Stop();
-    if (DeviceContext) {
-        DeviceContext->doneCurrent();
-        glReady_ = false;
-        delete DeviceContext;  // releases the rendering context with it
-        DeviceContext = nullptr;
+    glReady_ = false;
+    if (RenderContext) {
+        RenderContext->doneCurrent();
+        delete RenderContext;
         RenderContext = nullptr;
     }
 }
@@ -298,6 +342,8 @@ void TForm1::SetOuterSize(int width, int height) {
 void TForm1::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     if (e->spontaneous()) return;
+    // The view's native window must lie under the panels' native windows.
+    DeviceContext->Surface()->lower();
     if (const QScreen* desktop = screen() ? screen() : QGuiApplication::primaryScreen())
         move(desktop->availableGeometry().center() - QPoint(wantOuterW_ / 2, wantOuterH_ / 2));
     FitOuterSize();
@@ -332,51 +378,53 @@ bool TForm1::event(QEvent* e) {
 void TForm1::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     if (DeviceContext) DeviceContext->setGeometry(rect());
-    FormResize();
+    if (RenderContext) FormResize();
 }
 
-void TForm1::InitializeGL() {
-    RenderContext = DeviceContext->context();
-    InitGlState(Gl);
-    viewportW_ = OuterWidth();
-    viewportH_ = OuterHeight();
-    SetProjection(Gl, viewportW_, viewportH_);
-    glReady_ = true;
-    startupFramePending_ = true;
-}
-
-void TForm1::PaintFrame() {
-    if (!glReady_) return;
+// One frame: drawn with the shared state held still, then swapped. A window
+// not on the screen yet (the first frame of start-up) has nothing to swap.
+void TForm1::PaintFrame(bool swap) {
     FrameView view;
     view.RotX = RotX;
     view.RotY = RotY;
     view.Look = radiogr->ItemIndex();
     view.Memo = [this](const std::vector<std::string>& lines) { Memo1->SetLines(lines); };
     view.DecimalSeparator = decimalSeparator_;
-    // Qt sets its own viewport before every paint; the view uses the outer size.
+    RenderContext->makeCurrent(DeviceContext->Surface());
     Gl.glViewport(0, 0, viewportW_, viewportH_);
-    std::lock_guard<std::mutex> lock(S.SharedLock);
-    if (startupFramePending_) {
-        // The frame that start-up asked for before the context existed: it is
-        // cleared with the initial white and leaves the grey for every frame after it.
-        startupFramePending_ = false;
+    {
+        std::lock_guard<std::mutex> lock(S.SharedLock);
         sky::DrawScene(Gl, S, view);
-        ++framesDrawn_;
     }
-    sky::DrawScene(Gl, S, view);
     ++framesDrawn_;
+    if (swap) RenderContext->swapBuffers(DeviceContext->Surface());
 }
 
 void TForm1::DrawScene() {
-    if (!glReady_ || !DeviceContext || !DeviceContext->isVisible()) return;
-    DeviceContext->repaint();
+    if (!glReady_) return;
+    const bool onScreen = DeviceContext->Surface()->isExposed();
+    PaintFrame(onScreen);
+    if (!onScreen) Gl.glFinish();
+}
+
+// What the view shows now, read back without drawing anew: a swap copies the
+// frame to the window and leaves it in the back buffer.
+QImage TForm1::GrabFrame() {
+    if (!glReady_) return {};
+    RenderContext->makeCurrent(DeviceContext->Surface());
+    const int w = DeviceContext->width(), h = DeviceContext->height();
+    QImage image(w, h, QImage::Format_RGBA8888);
+    Gl.glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    Gl.glReadBuffer(GL_BACK);
+    Gl.glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
+    return image.mirrored();
 }
 
 void TForm1::FormPaint() { DrawScene(); }
 
 void TForm1::FormResize() {
     if (glReady_) {
-        DeviceContext->makeCurrent();
+        RenderContext->makeCurrent(DeviceContext->Surface());
         viewportW_ = OuterWidth();
         viewportH_ = OuterHeight();
         SetProjection(Gl, viewportW_, viewportH_);

@@ -3,7 +3,8 @@
 // rules; the rules themselves live in the core modules.
 #pragma once
 
-#include <QOpenGLWidget>
+#include <QOpenGLContext>
+#include <QWindow>
 #include <QWidget>
 
 #include <functional>
@@ -12,6 +13,7 @@
 #include "app/game_state.h"
 #include "aiming/aim_widgets.h"
 #include "platform/sound.h"
+#include "platform/sync_call.h"
 #include "platform/widgets_qt.h"
 #include "view/gl_api.h"
 
@@ -20,20 +22,30 @@ class TForm4;
 
 namespace sky {
 
-// The OpenGL view of the main window. It forwards its life and its mouse to the window.
-class SceneWidget : public QOpenGLWidget {
+// The 3D view of the main window: a native OpenGL window covering the client
+// area, so that a frame is drawn and swapped the moment it is asked for. It
+// forwards its exposure and its mouse to the main window.
+class SceneView : public QWidget {
 public:
-    explicit SceneWidget(QWidget* parent) : QOpenGLWidget(parent) {}
-    std::function<void()> OnInitialize, OnPaint;
+    explicit SceneView(QWidget* parent);
+    QWindow* Surface() const { return surface_; }
+    // Draws a frame and answers what it shows.
+    QImage grabFramebuffer() { return OnGrab ? OnGrab() : QImage(); }
+
+    std::function<void()> OnExpose;
+    std::function<QImage()> OnGrab;
     std::function<void(Qt::MouseButton, int, int)> OnMouseDown, OnMouseMove, OnMouseUp;
+    void Mouse(QMouseEvent* e);
 
 protected:
-    void initializeGL() override;
-    void paintGL() override;
-    void resizeGL(int, int) override {}
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override { Mouse(e); }
+    void mouseMoveEvent(QMouseEvent* e) override { Mouse(e); }
+    void mouseReleaseEvent(QMouseEvent* e) override { Mouse(e); }
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    QWindow* surface_;
+    QWidget* container_;
 };
 
 }  // namespace sky
@@ -51,7 +63,7 @@ public:
     // Fields of the main window
     double RotX = 0, RotY = 0;
     int32_t DragMode = 0, DragLastX = 0, DragLastY = 0, ZoomLastY = 0;
-    sky::SceneWidget* DeviceContext = nullptr;  // the surface that carries the OpenGL context
+    sky::SceneView* DeviceContext = nullptr;  // the surface that carries the OpenGL context
     QOpenGLContext* RenderContext = nullptr;
 
     // Panel1: overview map and wind
@@ -152,6 +164,9 @@ public:
     void radSoundClick();
     sky::SoundPlayer& Sound() { return sound_; }
 
+    // The shot worker's blocking calls onto this window's thread, served from its event loop.
+    sky::SyncCaller Sync;
+
     // The notice of the first activation; tests may replace how it is shown.
     std::function<void(const QString& title, const QString& text)> ShowNotice;
     static const char* NoticeTitle;
@@ -169,8 +184,8 @@ protected:
 
 private:
     void BuildLayout();
-    void InitializeGL();
-    void PaintFrame();
+    void PaintFrame(bool swap);
+    QImage GrabFrame();
     void SetOuterSize(int width, int height);
     void ShowHelp(int left, int top, int width, int height, int textOffset);
     void FitOuterSize();
@@ -178,7 +193,6 @@ private:
     std::unique_ptr<sky::AimWidgets> aim_;
     sky::SoundPlayer sound_;
     bool glReady_ = false;
-    bool startupFramePending_ = false;
     bool destroyed_ = false;
     int framesDrawn_ = 0;
     int viewportW_ = 0, viewportH_ = 0;

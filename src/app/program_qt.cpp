@@ -1,5 +1,6 @@
 #include "app/program_qt.h"
 
+#include <QCoreApplication>
 #include <QSurfaceFormat>
 
 namespace sky {
@@ -14,6 +15,8 @@ void UseGameSurfaceFormat() {
     format.setBlueBufferSize(8);
     format.setDepthBufferSize(24);
     QSurfaceFormat::setDefaultFormat(format);
+    // The panels are native windows over the native 3D view; nothing else needs to be.
+    QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
 }
 
 Program::Program(const GlApi& gl) : State(std::make_unique<GameState>()) {

@@ -11,8 +11,8 @@
 
 namespace sky {
 
-// A double-buffered RGBA compatibility context with a depth buffer; must be
-// set before the application object exists.
+// A double-buffered RGBA compatibility context with a depth buffer, and native
+// windows only where the 3D view needs them; called before the application object exists.
 void UseGameSurfaceFormat();
 
 struct Program {

@@ -15,7 +15,7 @@ namespace sky {
     X(glTranslatef) X(glRotatef) X(glLineWidth) X(glPolygonMode) X(glColor3ub) X(glColor3f) \
     X(glBegin) X(glEnd) X(glVertex3f) X(glPushMatrix) X(glPopMatrix) X(glViewport)          \
     X(glMatrixMode) X(glFinish) X(glReadPixels) X(glGetError) X(glGetFloatv)                \
-    X(glGetIntegerv) X(glIsEnabled) X(glPixelStorei)
+    X(glGetIntegerv) X(glIsEnabled) X(glPixelStorei) X(glReadBuffer)
 #define SKY_GLU_ENTRY_POINTS(X) X(gluPerspective)
 
 struct GlApi {

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -45,6 +46,8 @@ struct StartedGame {
     // Saves what the window shows now into the build tree's screenshot folder.
     void Screenshot(const QString& name) {
         QDir().mkpath(SKY_SHOT_DIR);
-        F1().grab().save(QString(SKY_SHOT_DIR) + "/" + name + ".png");
+        QTest::qWait(30);  // let the panels' windows show what they were last given
+        // From the display itself: the 3D view is a native OpenGL window.
+        F1().screen()->grabWindow(F1().winId()).save(QString(SKY_SHOT_DIR) + "/" + name + ".png");
     }
 };
