@@ -246,6 +246,8 @@ void TForm1::BuildLayout() {
     SpeedButton12->OnClick = [this] { SpeedButton12Click(); };
     SpeedButton14->OnClick = [this] { SpeedButton14Click(); };
     radSound->OnClick = [this] { radSoundClick(); };
+    SpeedButton3->OnClick = [this] { SpeedButton3Click(); };
+    sbComp->OnClick = [this] { sbCompClick(); };
 
     AimWidgets::Hooks hooks;
     hooks.DrawScene = [this] { DrawScene(); };
@@ -313,6 +315,12 @@ void TForm1::FormActivate() {
 void TForm1::FormDestroy() {
     if (destroyed_) return;
     destroyed_ = true;
+    if (ShotThread && !ShotThread->Finished()) {
+        // The worker still needs the window thread for its hand-over.
+        ShotThread->Terminate();
+        ShotThread->WaitFor();
+    }
+    ShotThread.reset();
     if (S.SoundOn) sound_.Stop();
     glReady_ = false;
     if (RenderContext) {

@@ -15,6 +15,7 @@
 #include "platform/sound.h"
 #include "platform/sync_call.h"
 #include "platform/widgets_qt.h"
+#include "shot/shot_thread.h"
 #include "view/gl_api.h"
 
 class TForm3;
@@ -154,6 +155,14 @@ public:
     void SpeedButton9Click();
     void SpeedButton10Click();
     void SpeedButton11Click();
+    // The shot and the computer player
+    void SpeedButton3Click();
+    void sbCompClick();
+    void PlotTrailPixel();
+    void PlayBlastSound();
+    void PassTurn();
+    void FinishShot();
+    std::unique_ptr<sky::TThread1> ShotThread;
     // Side panels, help pop-up and sound switch
     void SpeedButton1Click();
     void SpeedButton2Click();
@@ -188,6 +197,7 @@ private:
     QImage GrabFrame();
     void SetOuterSize(int width, int height);
     void ShowHelp(int left, int top, int width, int height, int textOffset);
+    std::vector<QWidget*> ShotControls() const;
     void FitOuterSize();
 
     std::unique_ptr<sky::AimWidgets> aim_;

@@ -27,4 +27,6 @@ Program::Program(const GlApi& gl) : State(std::make_unique<GameState>()) {
     Form1->Form4 = Form4.get();
 }
 
+Program::~Program() { Form1.reset(); }
+
 }  // namespace sky

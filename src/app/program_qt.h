@@ -17,6 +17,7 @@ void UseGameSurfaceFormat();
 
 struct Program {
     explicit Program(const GlApi& gl);
+    ~Program();  // the main window goes first: a running shot still uses the others
     std::unique_ptr<GameState> State;
     std::unique_ptr<TForm1> Form1;
     std::unique_ptr<TForm3> Form3;

@@ -1,0 +1,101 @@
+// Costs on the shown main window: one step of an aiming drag as the dial
+// receives it, and a whole new game at the default detail.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QThread>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "app/program_qt.h"
+
+namespace {
+
+sky::GlApi gl;
+std::unique_ptr<sky::Program> program;
+
+TForm1& Window() { return *program->Form1; }
+
+// Shows the window once, framed and drawn, with the notice counted away.
+void StartGame() {
+    if (program) return;
+    program = std::make_unique<sky::Program>(gl);
+    Window().ShowNotice = [](const QString&, const QString&) {};
+    Window().show();
+    QElapsedTimer t;
+    t.start();
+    while ((Window().FramesDrawn() == 0 || Window().OuterHeight() != 650) && t.elapsed() < 3000) {
+        QApplication::processEvents();
+        QThread::msleep(5);
+    }
+}
+
+void Send(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+    QMouseEvent e(type, at, w->mapToGlobal(at), button, held, {});
+    QApplication::sendEvent(w, &e);
+}
+
+// One move of a held button over the azimuth dial: erase and draw the needle,
+// the memo line, and the request to show the image again.
+void BM_AimDragStep(benchmark::State& state) {
+    StartGame();
+    QWidget* pb = Window().pb;
+    Send(pb, QEvent::MouseButtonPress, {90, 60}, Qt::LeftButton, Qt::LeftButton);
+    int i = 0;
+    for (auto _ : state) {
+        const QPoint at = (++i & 1) ? QPoint(30, 20 + i % 80) : QPoint(100, 20 + i % 80);
+        Send(pb, QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
+    }
+    Send(pb, QEvent::MouseButtonRelease, {90, 60}, Qt::LeftButton, Qt::NoButton);
+    QApplication::processEvents();
+}
+BENCHMARK(BM_AimDragStep)->Unit(benchmark::kMicrosecond);
+
+// The same step with the dial painted on the screen each time.
+void BM_AimDragStepShown(benchmark::State& state) {
+    StartGame();
+    QWidget* pb = Window().pb;
+    Send(pb, QEvent::MouseButtonPress, {90, 60}, Qt::LeftButton, Qt::LeftButton);
+    int i = 0;
+    for (auto _ : state) {
+        const QPoint at = (++i & 1) ? QPoint(30, 20 + i % 80) : QPoint(100, 20 + i % 80);
+        Send(pb, QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
+        QApplication::processEvents();
+    }
+    Send(pb, QEvent::MouseButtonRelease, {90, 60}, Qt::LeftButton, Qt::NoButton);
+    QApplication::processEvents();
+}
+BENCHMARK(BM_AimDragStepShown)->Unit(benchmark::kMicrosecond);
+
+// Landscape, overview map, wind arrow, widgets, labels and one frame.
+void BM_NewGame(benchmark::State& state) {
+    StartGame();
+    for (auto _ : state) {
+        Window().NewGame();
+        benchmark::DoNotOptimize(program->State->HeightMap.data());
+    }
+    QApplication::processEvents();
+}
+BENCHMARK(BM_NewGame)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    sky::UseGameSurfaceFormat();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Skyburst 3D"));
+    std::string error;
+    if (!gl.Load(error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    program.reset();
+    return 0;
+}

@@ -1,0 +1,45 @@
+#include "shot/shot_thread.h"
+
+#include "shot/flight.h"
+#include "shot/impact.h"
+
+namespace sky {
+
+TThread1::TThread1(GameState& s, SyncCaller& sync, WindowProcedures window)
+    : s_(s), sync_(sync), window_(std::move(window)) {}
+
+TThread1::~TThread1() {
+    if (thread_.joinable()) WaitFor();
+}
+
+void TThread1::Start() { thread_ = std::thread([this] { Execute(); }); }
+
+void TThread1::WaitFor() {
+    if (!thread_.joinable()) return;
+    if (std::this_thread::get_id() != thread_.get_id()) sync_.WaitServing([this] { return finished_.load(); });
+    thread_.join();
+}
+
+void TThread1::Execute() {
+    const auto onWindow = [this](const std::function<void()>& proc) {
+        return [this, &proc] {
+            if (proc) sync_.Call(proc);
+        };
+    };
+    ShotHooks hooks;
+    hooks.PlotTrailPixel = onWindow(window_.PlotTrailPixel);
+    hooks.DrawFrame = onWindow(window_.DrawFrame);
+    hooks.PlayBlastSound = onWindow(window_.PlayBlastSound);
+    hooks.StopRequested = [this] { return stop_.load(); };
+
+    const FlightEnd end = FlyMissile(s_, ShotTime, hooks);
+    ResolveImpact(s_, end, ShotTime, hooks);
+    onWindow(window_.PassTurn)();
+    onWindow(window_.DrawFrame)();
+    onWindow(window_.FinishShot)();
+
+    finished_ = true;
+    sync_.NotifyFinished();
+}
+
+}  // namespace sky

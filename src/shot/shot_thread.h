@@ -1,0 +1,49 @@
+// The shot worker: one thread per shot that flies the missile, resolves the
+// impact and hands the turn back. It reaches the window thread only through
+// blocking synchronous calls; the procedures it asks for are the window's.
+#pragma once
+
+#include <atomic>
+#include <functional>
+#include <thread>
+
+#include "app/game_state.h"
+#include "platform/sync_call.h"
+
+namespace sky {
+
+class TThread1 {
+public:
+    // What the worker asks the window thread to do, each run there while the worker waits.
+    struct WindowProcedures {
+        std::function<void()> DrawFrame, PlotTrailPixel, PlayBlastSound, PassTurn, FinishShot;
+    };
+
+    // Created suspended: nothing runs until Start.
+    TThread1(GameState& s, SyncCaller& sync, WindowProcedures window);
+    ~TThread1();  // waits for the body to end
+    TThread1(const TThread1&) = delete;
+    TThread1& operator=(const TThread1&) = delete;
+
+    void Start();
+    // The window is closing: the remaining frames are not drawn, the rest of the shot still runs.
+    void Terminate() { stop_ = true; }
+    bool Terminated() const { return stop_; }
+    bool Finished() const { return finished_; }
+    // On the window thread: wait for the body to end while serving its calls.
+    void WaitFor();
+
+    double ShotTime = 0;  // simulated seconds, from 0 in the flight and again in the debris
+
+private:
+    void Execute();
+
+    GameState& s_;
+    SyncCaller& sync_;
+    WindowProcedures window_;
+    std::atomic<bool> stop_{false};
+    std::atomic<bool> finished_{false};
+    std::thread thread_;
+};
+
+}  // namespace sky

@@ -1,0 +1,57 @@
+// The window's side of a shot: the Shoot button, and the procedures the shot
+// worker has the window thread run while it waits.
+#include "app/form1_qt.h"
+#include "app/form4_qt.h"
+#include "shot/impact.h"
+#include "ui/strings.h"
+
+using namespace sky;
+
+// The controls that could change the aim or start another shot or game, in the order they are locked.
+std::vector<QWidget*> TForm1::ShotControls() const { return {SpeedButton3, im3, im2, pb, SpeedButton13, sbComp}; }
+
+void TForm1::SpeedButton3Click() {
+    for (QWidget* w : ShotControls()) w->setEnabled(false);
+    {
+        std::lock_guard<std::mutex> lock(S.SharedLock);
+        S.ShotInFlight = 1;
+    }
+    ShotThread.reset();  // the last shot's worker has ended; this only collects it
+    TThread1::WindowProcedures window;
+    window.DrawFrame = [this] { DrawScene(); };
+    window.PlotTrailPixel = [this] { PlotTrailPixel(); };
+    window.PlayBlastSound = [this] { PlayBlastSound(); };
+    window.PassTurn = [this] { PassTurn(); };
+    window.FinishShot = [this] { FinishShot(); };
+    ShotThread = std::make_unique<TThread1>(S, Sync, std::move(window));
+    ShotThread->Start();
+    if (S.SoundOn) Sound().Play(S.SoundData[1].data, S.SoundData[1].size);
+}
+
+void TForm1::PlotTrailPixel() {
+    const RGB& c = PlayerColour(S.CurrentPlayer);
+    imLand->Canvas().SetPixel(S.TrailPixel.x, S.TrailPixel.y, Rgb((c.r + 255) / 2, (c.g + 255) / 2, (c.b + 255) / 2));
+    imLand->Changed();
+}
+
+void TForm1::PlayBlastSound() {
+    const int k = S.Rng.Unit() < 0.5 ? 2 : 3;
+    Sound().Play(S.SoundData[k].data, S.SoundData[k].size);
+}
+
+void TForm1::PassTurn() {
+    if (S.SoundOn) Sound().Stop();
+    DrawOverviewMap();
+    S.CurrentPlayer = 3 - S.CurrentPlayer;
+    RefreshAimWidgets();
+}
+
+void TForm1::FinishShot() {
+    for (QWidget* w : ShotControls()) w->setEnabled(true);
+    const int winner = EndOfGameWinner(S.Energy);
+    if (winner == 0) return;
+    Form4->Memo1->SetText(WinnerText(S.Language, winner));
+    S.Score[winner] += S.Energy[winner];
+    Form4->exec();
+    NewGame();
+}
