@@ -1,6 +1,8 @@
 #include "app/form1_qt.h"
 
 #include <QCloseEvent>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QSurfaceFormat>
 #include <QGuiApplication>
 #include <QLocale>
@@ -219,7 +221,10 @@ void TForm1::BuildLayout() {
 
     Panel5 = NativePanel(this);
     Place(Panel5, 5, 216, 120, 90);
-    Image1 = Picture(Panel5, 0, 0, 120, 90, "banner");
+    Image1 = new TPicture(Panel5);
+    Place(Image1, 0, 0, 120, 90);
+    Image1->setPixmap(QPixmap(":/bitmap/banner"));
+    Image1->OnClick = [this] { Image1Click(); };
     Image1->setCursor(Qt::PointingHandCursor);
 
     Memo1 = new TMemo(this);
@@ -246,6 +251,7 @@ void TForm1::BuildLayout() {
     SpeedButton12->OnClick = [this] { SpeedButton12Click(); };
     SpeedButton14->OnClick = [this] { SpeedButton14Click(); };
     radSound->OnClick = [this] { radSoundClick(); };
+    OpenUrl = [](const QString& address) { QDesktopServices::openUrl(QUrl(address)); };
     SpeedButton3->OnClick = [this] { SpeedButton3Click(); };
     sbComp->OnClick = [this] { sbCompClick(); };
 

@@ -116,7 +116,7 @@ public:
     sky::TFlatButton* SpeedButton13;
     // Panel5: banner
     sky::TPanel* Panel5;
-    QLabel* Image1;
+    sky::TPicture* Image1;
     // Hidden diagnostics memo
     sky::TMemo* Memo1;
 
@@ -171,6 +171,10 @@ public:
     void SpeedButton12Click();
     void SpeedButton14Click();
     void radSoundClick();
+    void Image1Click();
+    static const char* BannerAddress;
+    // How a web address is opened; tests may replace it.
+    std::function<void(const QString&)> OpenUrl;
     sky::SoundPlayer& Sound() { return sound_; }
 
     // The shot worker's blocking calls onto this window's thread, served from its event loop.

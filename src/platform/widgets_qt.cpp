@@ -213,6 +213,10 @@ void TRadioGroup::paintEvent(QPaintEvent*) {
     }
 }
 
+void TPicture::mouseReleaseEvent(QMouseEvent* e) {
+    if (OnClick && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) OnClick();
+}
+
 TImage::TImage(QWidget* parent, int width, int height)
     : QWidget(parent), canvas_(width, height, Rgb(212, 212, 212)) {
     setAttribute(Qt::WA_OpaquePaintEvent);

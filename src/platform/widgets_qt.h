@@ -113,6 +113,16 @@ private:
     int index_ = -1;
 };
 
+// A fixed bitmap that can be clicked.
+class TPicture : public QLabel {
+public:
+    explicit TPicture(QWidget* parent) : QLabel(parent) {}
+    std::function<void()> OnClick;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override;
+};
+
 // Shows a canvas of its own size unscaled and reports the mouse in its own
 // pixels; while a button is held, moves keep coming from outside its bounds.
 class TImage : public QWidget {

@@ -77,3 +77,9 @@ void TForm1::radSoundClick() {
     S.SoundOn = radSound->ItemIndex() == 0;
     if (!S.SoundOn) Sound().Stop();
 }
+
+const char* TForm1::BannerAddress = "https://en.wikipedia.org/wiki/Artillery_game";
+
+void TForm1::Image1Click() {
+    if (OpenUrl) OpenUrl(QString::fromUtf8(BannerAddress));
+}
