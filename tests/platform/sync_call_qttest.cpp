@@ -22,7 +22,7 @@ TEST(WindowSyncCalls, RunOnTheWindowThreadFromItsEventLoop) {
         }
         finished = true;
     });
-    EXPECT_TRUE(WaitFor([&] { return finished.load(); }, 10000));
+    EXPECT_TRUE(WaitFor([&] { return finished.load(); }, 10000)) << calls.load() << " calls done";
     worker.join();
     EXPECT_EQ(calls.load(), 20);
     EXPECT_EQ(ranOnWindow.load(), 20);
