@@ -1,6 +1,10 @@
 #include "app/form1_qt.h"
 
 #include <QCloseEvent>
+#include <QSocketNotifier>
+
+#include <sys/eventfd.h>
+#include <unistd.h>
 #include <QDesktopServices>
 #include <QUrl>
 #include <QSurfaceFormat>
@@ -142,12 +146,34 @@ QLabel* Picture(QWidget* parent, int l, int t, int w, int h, const char* bitmap)
 }  // namespace
 
 TForm1::TForm1(GameState& state, const GlApi& gl)
-    : S(state), Gl(gl), Sync([this] { QMetaObject::invokeMethod(this, [this] { Sync.Serve(); }, Qt::QueuedConnection); }) {
+    : S(state), Gl(gl), Sync([this] { WakeWindowThread(); }) {
+    // The worker wakes the event loop through an eventfd: a plain system
+    // call, with the procedures themselves handed over under SyncCaller's mutex.
+    wakeFd_ = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+    if (wakeFd_ >= 0) {
+        auto* notifier = new QSocketNotifier(wakeFd_, QSocketNotifier::Read, this);
+        connect(notifier, &QSocketNotifier::activated, this, [this] {
+            uint64_t count = 0;
+            while (read(wakeFd_, &count, sizeof count) > 0) {
+            }
+            Sync.Serve();
+        });
+    }
     BuildLayout();
     FormCreate();
 }
 
-TForm1::~TForm1() { FormDestroy(); }
+TForm1::~TForm1() {
+    FormDestroy();
+    if (wakeFd_ >= 0) ::close(wakeFd_);
+}
+
+void TForm1::WakeWindowThread() {
+    const uint64_t one = 1;
+    if (wakeFd_ >= 0 && write(wakeFd_, &one, sizeof one) < 0) {
+        // A full counter still wakes the window thread; nothing is lost.
+    }
+}
 
 void TForm1::BuildLayout() {
     setWindowTitle(QStringLiteral("Skyburst 3D"));

@@ -202,6 +202,8 @@ private:
     void SetOuterSize(int width, int height);
     void ShowHelp(int left, int top, int width, int height, int textOffset);
     std::vector<QWidget*> ShotControls() const;
+    void WakeWindowThread();
+    int wakeFd_ = -1;
     void FitOuterSize();
 
     std::unique_ptr<sky::AimWidgets> aim_;

@@ -32,7 +32,10 @@ TEST(Shot, LocksTheShotControlsAndHandsTheTurnOver) {
     bool sawFlight = false, otherControlsUsable = true;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (f.ShotThread && !f.ShotThread->Finished() && g.S().ShotInFlight && g.S().TrailLength > 2 && !sawFlight) {
+        std::unique_lock<std::mutex> lock(g.S().SharedLock);  // the worker writes these meanwhile
+        const bool flying = g.S().ShotInFlight && g.S().TrailLength > 2;
+        lock.unlock();
+        if (f.ShotThread && !f.ShotThread->Finished() && flying && !sawFlight) {
             sawFlight = true;
             EXPECT_EQ(Enabled(f), std::vector<bool>(6, false));
             otherControlsUsable = f.radiogr->isEnabled() && f.SpeedButton11->isEnabled() && f.radFarben->isEnabled();
@@ -106,7 +109,10 @@ TEST(Shot, ClosingTheWindowDuringAFlightEndsTheWorkerFirst) {
     TForm1& f = g.F1();
     g.S().PlayerAim[g.S().CurrentPlayer] = {0.3, -1.2, 5};  // a long, steep flight
     QTest::mouseClick(f.SpeedButton3, Qt::LeftButton);
-    ASSERT_TRUE(WaitFor([&] { return g.S().TrailLength > 5; }, 10000));
+    ASSERT_TRUE(WaitFor([&] {
+        std::lock_guard<std::mutex> lock(g.S().SharedLock);
+        return g.S().TrailLength > 5;
+    }, 10000));
     ASSERT_FALSE(f.ShotThread->Finished());
     const int before = f.FramesDrawn();
     g.program.reset();  // closes and destroys the windows while the missile flies
