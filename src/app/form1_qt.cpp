@@ -136,8 +136,8 @@ TLabel* Label(QWidget* parent, int l, int t, int w, int h, const char* caption, 
     return lab;
 }
 
-QLabel* Picture(QWidget* parent, int l, int t, int w, int h, const char* bitmap) {
-    auto* p = new QLabel(parent);
+TPicture* Picture(QWidget* parent, int l, int t, int w, int h, const char* bitmap) {
+    auto* p = new TPicture(parent);
     Place(p, l, t, w, h);
     p->setPixmap(QPixmap(QString(":/bitmap/") + bitmap));
     return p;
@@ -247,9 +247,7 @@ void TForm1::BuildLayout() {
 
     Panel5 = NativePanel(this);
     Place(Panel5, 5, 216, 120, 90);
-    Image1 = new TPicture(Panel5);
-    Place(Image1, 0, 0, 120, 90);
-    Image1->setPixmap(QPixmap(":/bitmap/banner"));
+    Image1 = Picture(Panel5, 0, 0, 120, 90, "banner");
     Image1->OnClick = [this] { Image1Click(); };
     Image1->setCursor(Qt::PointingHandCursor);
 

@@ -249,7 +249,6 @@ void TImage::mouseMoveEvent(QMouseEvent* e) {
 void TImage::mouseReleaseEvent(QMouseEvent* e) {
     const QPoint p = e->position().toPoint();
     if (OnMouseUp) OnMouseUp(p.x(), p.y());
-    if (OnClick && rect().contains(p)) OnClick();
     Changed();
 }
 

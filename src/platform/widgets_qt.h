@@ -132,7 +132,6 @@ public:
     // Shows the canvas again if it changed since it was last shown.
     void Changed();
     std::function<void(int x, int y)> OnMouseDown, OnMouseMove, OnMouseUp;
-    std::function<void()> OnClick;
 
 protected:
     void paintEvent(QPaintEvent*) override;
