@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "computer/computer_aim.h"
-#include "platform/canvas.h"
+#include "core/canvas.h"
 #include "terrain/terrain.h"
 
 namespace {

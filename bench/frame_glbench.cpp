@@ -17,8 +17,9 @@
 #include <string>
 #include <vector>
 
-#include "app/game_state.h"
+#include "core/game_state.h"
 #include "view/gl_api.h"
+#include "view/models.h"
 #include "view/renderer.h"
 
 namespace {

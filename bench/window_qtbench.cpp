@@ -14,7 +14,7 @@
 
 namespace {
 
-sky::GlApi gl;
+const sky::GlApi* gl = nullptr;
 std::unique_ptr<sky::Program> program;
 
 TForm1& Window() { return *program->Form1; }
@@ -22,7 +22,7 @@ TForm1& Window() { return *program->Form1; }
 // Shows the window once, framed and drawn, with the notice counted away.
 void StartGame() {
     if (program) return;
-    program = std::make_unique<sky::Program>(gl);
+    program = std::make_unique<sky::Program>(*gl);
     Window().ShowNotice = [](const QString&, const QString&) {};
     Window().show();
     QElapsedTimer t;
@@ -84,16 +84,14 @@ BENCHMARK(BM_NewGame)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    sky::UseGameSurfaceFormat();
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Skyburst 3D"));
-    std::string error;
-    if (!gl.Load(error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
-        return 1;
-    }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    sky::ProgramStart start(argc, argv);
+    if (!start.Ok()) {
+        std::fprintf(stderr, "%s\n", start.Error().c_str());
+        return 1;
+    }
+    gl = &start.Gl();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     program.reset();

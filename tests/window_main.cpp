@@ -1,5 +1,4 @@
-// Runs the window tests inside one application with the game's OpenGL format.
-#include <QApplication>
+// Runs the window tests inside one application started as the game starts.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -8,20 +7,18 @@
 #include "app/window_fixture.h"
 
 namespace {
-sky::GlApi gl;
+const sky::GlApi* gl = nullptr;
 }
 
-const sky::GlApi& TestGl() { return gl; }
+const sky::GlApi& TestGl() { return *gl; }
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    sky::UseGameSurfaceFormat();
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Skyburst 3D"));
-    std::string error;
-    if (!gl.Load(error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
+    sky::ProgramStart start(argc, argv);
+    if (!start.Ok()) {
+        std::fprintf(stderr, "%s\n", start.Error().c_str());
         return 1;
     }
+    gl = &start.Gl();
     return RUN_ALL_TESTS();
 }

@@ -2,16 +2,11 @@
 
 #include <cmath>
 
-#include "app/number_text.h"
-#include "app/numeric.h"
+#include "core/number_text.h"
+#include "core/numeric.h"
 
 namespace sky {
 namespace {
-
-constexpr Colour PanelGrey = Rgb(212, 212, 212);
-constexpr Colour FaceGrey = Rgb(204, 204, 204);
-constexpr Colour NeedleGrey = Rgb(119, 119, 119);
-constexpr Colour White = Rgb(255, 255, 255);
 
 constexpr int PbFlag = 0, Im2Flag = 1, Im3Flag = 2;
 
@@ -76,9 +71,8 @@ void AimWidgets::DrawAimBackgrounds() {
     im3_.Rectangle(5, 0, 20, 188);
 }
 
-void AimWidgets::RefreshAimWidgets() {
+void AimWidgets::ShowStoredAim() {
     DrawAimBackgrounds();
-    s_.DebrisVisible = 0;
     s_.AimDragFlags[PbFlag] = 1;
     pbMouseMove(RefreshX, 0);
     s_.AimDragFlags[PbFlag] = 0;
@@ -86,6 +80,11 @@ void AimWidgets::RefreshAimWidgets() {
     im2MouseMove(RefreshX, 0);
     s_.AimDragFlags[Im2Flag] = 0;
     im3MouseMove(RefreshX, 0);
+}
+
+void AimWidgets::RefreshAimWidgets() {
+    s_.DebrisVisible = 0;
+    ShowStoredAim();
     if (hooks_.UpdateStatusLabels) hooks_.UpdateStatusLabels();
 }
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/game_state.h"
-#include "platform/canvas.h"
+#include "core/game_state.h"
+#include "core/canvas.h"
 
 namespace sky {
 
@@ -31,7 +31,10 @@ public:
     // Repaints the three faces whole, wiping every needle and mark.
     void DrawAimBackgrounds();
     // Shows the current player's stored aim: backgrounds, then every widget
-    // through its refresh call, then the status labels. Does not redraw the scene.
+    // through its refresh call (as the computer does after its search).
+    void ShowStoredAim();
+    // The same after a turn or a new game: also hides the debris and ends
+    // with the status labels. Does not redraw the scene.
     void RefreshAimWidgets();
 
     void pbMouseDown(int x, int y);

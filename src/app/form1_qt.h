@@ -1,55 +1,37 @@
 // The main window: the 3D view over the whole client area with the five
 // panels of controls lying on top of it. It binds the controls to the game's
-// rules; the rules themselves live in the core modules.
+// rules; the rules themselves live below (terrain, shot, computer, aiming, ui).
+// Its methods are defined by subject:
+//   form1_qt.cpp           creation, activation, closing, size and position
+//   form1_layout_qt.cpp    the panels and controls, and which handler each calls
+//   scene_view_qt.cpp      the OpenGL surface, frames and their read-back
+//   form1_game_qt.cpp      a new game, the wind arrow, "[Neues Spiel]"
+//   form1_camera_qt.cpp    projection, mouse drags on the view, camera buttons
+//   form1_settings_qt.cpp  look, detail, colours, language, sound, status labels
+//   form1_shot_qt.cpp      "[Schuss]" and the procedures the shot worker calls
+//   form1_computer_qt.cpp  "[Computer]"
+//   form1_panels_qt.cpp    panel folds, help pop-ups, the banner
 #pragma once
 
 #include <QOpenGLContext>
-#include <QWindow>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
+#include <vector>
 
-#include "app/game_state.h"
 #include "aiming/aim_widgets.h"
+#include "app/scene_view_qt.h"
+#include "core/game_state.h"
+#include "core/sync_call.h"
 #include "platform/sound.h"
-#include "platform/sync_call.h"
 #include "platform/widgets_qt.h"
+#include "platform/window_waker.h"
 #include "shot/shot_thread.h"
 #include "view/gl_api.h"
 
 class TForm3;
 class TForm4;
-
-namespace sky {
-
-// The 3D view of the main window: a native OpenGL window covering the client
-// area, so that a frame is drawn and swapped the moment it is asked for. It
-// forwards its exposure and its mouse to the main window.
-class SceneView : public QWidget {
-public:
-    explicit SceneView(QWidget* parent);
-    QWindow* Surface() const { return surface_; }
-    // Draws a frame and answers what it shows.
-    QImage grabFramebuffer() { return OnGrab ? OnGrab() : QImage(); }
-
-    std::function<void()> OnExpose;
-    std::function<QImage()> OnGrab;
-    std::function<void(Qt::MouseButton, int, int)> OnMouseDown, OnMouseMove, OnMouseUp;
-    void Mouse(QMouseEvent* e);
-
-protected:
-    void mousePressEvent(QMouseEvent* e) override { Mouse(e); }
-    void mouseMoveEvent(QMouseEvent* e) override { Mouse(e); }
-    void mouseReleaseEvent(QMouseEvent* e) override { Mouse(e); }
-    void resizeEvent(QResizeEvent* e) override;
-
-private:
-    QWindow* surface_;
-    QWidget* container_;
-};
-
-}  // namespace sky
 
 class TForm1 : public QWidget {
 public:
@@ -142,11 +124,7 @@ public:
     void RefreshAimWidgets();
     sky::AimWidgets& Aiming() { return *aim_; }
 
-    // Control handlers
-    void radFarbenClick();
-    void radSizeClick();
-    void radiogrClick();
-    void radSpracheClick();
+    // Game and camera
     void SpeedButton13Click();
     void SpeedButton5Click();
     void SpeedButton6Click();
@@ -155,6 +133,12 @@ public:
     void SpeedButton9Click();
     void SpeedButton10Click();
     void SpeedButton11Click();
+    // Settings
+    void radFarbenClick();
+    void radSizeClick();
+    void radiogrClick();
+    void radSpracheClick();
+    void radSoundClick();
     // The shot and the computer player
     void SpeedButton3Click();
     void sbCompClick();
@@ -163,14 +147,13 @@ public:
     void PassTurn();
     void FinishShot();
     std::unique_ptr<sky::TThread1> ShotThread;
-    // Side panels, help pop-up and sound switch
+    // Side panels, help pop-up and banner
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton15Click();
     void SpeedButton4Click();
     void SpeedButton12Click();
     void SpeedButton14Click();
-    void radSoundClick();
     void Image1Click();
     static const char* BannerAddress;
     // How a web address is opened; tests may replace it.
@@ -197,15 +180,16 @@ protected:
 
 private:
     void BuildLayout();
+    void ConnectHandlers();
+    void CreateRenderContext();
     void PaintFrame(bool swap);
     QImage GrabFrame();
     void SetOuterSize(int width, int height);
+    void FitOuterSize();
     void ShowHelp(int left, int top, int width, int height, int textOffset);
     std::vector<QWidget*> ShotControls() const;
-    void WakeWindowThread();
-    int wakeFd_ = -1;
-    void FitOuterSize();
 
+    sky::WindowWaker waker_;
     std::unique_ptr<sky::AimWidgets> aim_;
     sky::SoundPlayer sound_;
     bool glReady_ = false;

@@ -1,11 +1,10 @@
 #include "app/program_qt.h"
 
-#include <QCoreApplication>
 #include <QSurfaceFormat>
 
 namespace sky {
 
-void UseGameSurfaceFormat() {
+ProgramStart::SurfaceFormat::SurfaceFormat() {
     QSurfaceFormat format;
     format.setRenderableType(QSurfaceFormat::OpenGL);
     format.setProfile(QSurfaceFormat::CompatibilityProfile);
@@ -17,6 +16,11 @@ void UseGameSurfaceFormat() {
     QSurfaceFormat::setDefaultFormat(format);
     // The panels are native windows over the native 3D view; nothing else needs to be.
     QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
+}
+
+ProgramStart::ProgramStart(int& argc, char** argv) : app_(argc, argv) {
+    QApplication::setApplicationName(QStringLiteral("Skyburst 3D"));
+    gl_.Load(error_);
 }
 
 Program::Program(const GlApi& gl) : State(std::make_unique<GameState>()) {

@@ -1,19 +1,40 @@
-// The program's windows and state, created in the order the game needs: the
-// main window first (its creation sets up the first game), then the help
-// pop-up, then the winner window. Shared by the program entry and the tests.
+// The program's start: what comes before the windows, and the windows and
+// state themselves, created in the order the game needs: the main window
+// first (its creation sets up the first game), then the help pop-up, then the
+// winner window. Shared by the program entry, the window tests and the benchmarks.
 #pragma once
 
+#include <QApplication>
+
 #include <memory>
+#include <string>
 
 #include "app/form1_qt.h"
+#include "app/form3_qt.h"
 #include "app/form4_qt.h"
-#include "ui/form3_qt.h"
 
 namespace sky {
 
-// A double-buffered RGBA compatibility context with a depth buffer, and native
-// windows only where the 3D view needs them; called before the application object exists.
-void UseGameSurfaceFormat();
+// Everything before the windows: a double-buffered RGBA compatibility
+// context with a depth buffer as the default surface format (it must be set
+// before the application object exists), the application object with the
+// game's name, and OpenGL bound. Ok() is false when OpenGL could not be
+// loaded; Error() then says from where.
+class ProgramStart {
+public:
+    ProgramStart(int& argc, char** argv);
+    bool Ok() const { return error_.empty(); }
+    const std::string& Error() const { return error_; }
+    const GlApi& Gl() const { return gl_; }
+
+private:
+    struct SurfaceFormat {
+        SurfaceFormat();
+    } format_;
+    QApplication app_;
+    GlApi gl_;
+    std::string error_;
+};
 
 struct Program {
     explicit Program(const GlApi& gl);

@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "app/numeric.h"
+#include "core/numeric.h"
 #include "shot/flight.h"
 
 namespace sky {
@@ -23,7 +23,7 @@ Point2 LandingPoint(const int32_t* heights, const Launch& launch) {
     for (;;) {
         const Point3 p = PositionAt(launch, t);
         const int32_t i = Round(p.x), j = Round(p.y);
-        if (i < 0 || i >= GridSize || j < 0 || j >= GridSize) return {p.x, p.y};
+        if (!InGrid(i, j)) return {p.x, p.y};
         if (heights[i * GridSize + j] >= p.z) return {p.x, p.y};
         t += TimeStep;  // accumulated, like the real flight's clock
         if (t > TimeLimit) return {p.x, p.y};

@@ -3,7 +3,7 @@
 // that comes down nearest the opponent becomes the current player's aim.
 #pragma once
 
-#include "app/game_state.h"
+#include "core/game_state.h"
 
 namespace sky {
 

@@ -188,7 +188,7 @@ void TRadioGroup::resizeEvent(QResizeEvent*) { LayoutItems(); }
 
 void TRadioGroup::LayoutItems() {
     if (buttons_.empty()) return;
-    // Items share the room below the caption evenly, as on the classic desktop.
+    // Items share the room below the caption evenly, each centred in its share.
     const int top = 13, bottom = 3;
     const int each = (height() - top - bottom) / static_cast<int>(buttons_.size());
     for (std::size_t i = 0; i < buttons_.size(); ++i)
@@ -218,7 +218,7 @@ void TPicture::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 TImage::TImage(QWidget* parent, int width, int height)
-    : QWidget(parent), canvas_(width, height, Rgb(212, 212, 212)) {
+    : QWidget(parent), canvas_(width, height, PanelGrey) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(width, height);
 }

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/canvas.h"
+#include "core/canvas.h"
 
 class QButtonGroup;
 class QRadioButton;
@@ -23,10 +23,8 @@ namespace sky {
 
 // Sans-serif bold 11 pixels in the given colour: the font of every text control.
 QFont ControlFont();
-void StyleText(QWidget* w, QColor colour = QColor(77, 77, 77));
+void StyleText(QWidget* w, QColor colour = QColor(TextDark));
 void Place(QWidget* w, int left, int top, int width, int height);
-
-constexpr QRgb PanelGrey = qRgb(212, 212, 212);
 
 class TPanel : public QWidget {
 public:

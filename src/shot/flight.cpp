@@ -4,7 +4,7 @@
 #include <cmath>
 #include <mutex>
 
-#include "app/numeric.h"
+#include "core/numeric.h"
 
 namespace sky {
 namespace {
@@ -17,8 +17,6 @@ constexpr double Gravity = 10.0;
 constexpr double StepTime = 0.005;
 constexpr double TimeOut = 25.0;
 constexpr int AreaMin = -100, AreaMax = 599;  // the missile may roam this far beyond the grid
-
-bool InGrid(int ix, int iy) { return ix >= 0 && ix < GridSize && iy >= 0 && iy < GridSize; }
 
 }  // namespace
 

@@ -4,9 +4,9 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 
-#include "app/game_state.h"
+#include "core/game_state.h"
+#include "shot/shot_hooks.h"
 
 namespace sky {
 
@@ -31,15 +31,6 @@ Point3 PositionAt(const Launch& l, double t);
 // while strictly above its height; off the grid there is no ground, and it
 // flies on while the nearest cell lies within -100..599 on both axes.
 bool StillFlying(const GameState& s, const Point3& p);
-
-// The worker's ways to reach the window thread; each may be empty (skipped).
-struct ShotHooks {
-    std::function<void()> PlotTrailPixel;  // synchronous call onto the window thread
-    std::function<void()> DrawFrame;       // synchronous call onto the window thread
-    std::function<void()> PlayBlastSound;  // synchronous call onto the window thread (it makes its own draw)
-    std::function<int64_t()> Clock;        // monotonic milliseconds; empty = steady_clock
-    std::function<bool()> StopRequested;   // the window is closing: frames are no longer requested
-};
 
 struct FlightEnd {
     Point3 position;

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <mutex>
 
-#include "app/numeric.h"
+#include "core/numeric.h"
 #include "terrain/terrain.h"
 
 namespace sky {
@@ -17,11 +17,8 @@ constexpr double FullDamageRadius = 5;
 constexpr double DebrisSpread = 25;
 constexpr double DebrisRise = 10;     // the debris starts this far above the old ground
 constexpr int ColourBand = 20;        // debris takes colours of heights within this of the impact
-constexpr int MaxHeight = 250;
 constexpr double FrameTime = 0.05;
 constexpr double DebrisTime = 5.0;
-
-bool InGrid(int x, int y) { return x >= 0 && x < GridSize && y >= 0 && y < GridSize; }
 
 // A cosine bowl subtracted from the ground; heights are clamped at 0 and never raised.
 void DigCrater(GameState& s, int X, int Y) {
@@ -97,6 +94,12 @@ int EndOfGameWinner(const OneBased<int32_t, 2>& energy) {
     int w = 0;
     if (energy[1] <= 0) w = 2;
     if (energy[2] <= 0) w = 1;
+    return w;
+}
+
+int SettleEndOfGame(GameState& s) {
+    const int w = EndOfGameWinner(s.Energy);
+    if (w != 0) s.Score[w] += s.Energy[w];
     return w;
 }
 

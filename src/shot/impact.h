@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "app/game_state.h"
+#include "core/game_state.h"
 #include "shot/flight.h"
 
 namespace sky {
@@ -23,5 +23,8 @@ int Damage(double r);
 
 // 0 while both have energy left; otherwise the winner, player 1 when both are out.
 int EndOfGameWinner(const OneBased<int32_t, 2>& energy);
+
+// The end of a shot's game: the winner (0 for none) gains the energy left as score.
+int SettleEndOfGame(GameState& s);
 
 }  // namespace sky

@@ -5,7 +5,7 @@
 
 namespace sky {
 
-TThread1::TThread1(GameState& s, SyncCaller& sync, WindowProcedures window)
+TThread1::TThread1(GameState& s, SyncCaller& sync, ShotHooks window)
     : s_(s), sync_(sync), window_(std::move(window)) {}
 
 TThread1::~TThread1() {
@@ -21,22 +21,26 @@ void TThread1::WaitFor() {
 }
 
 void TThread1::Execute() {
-    const auto onWindow = [this](const std::function<void()>& proc) {
-        return [this, &proc] {
-            if (proc) sync_.Call(proc);
-        };
+    const auto onWindow = [this](const std::function<void()>& proc) -> std::function<void()> {
+        if (!proc) return {};
+        return [this, &proc] { sync_.Call(proc); };
     };
     ShotHooks hooks;
-    hooks.PlotTrailPixel = onWindow(window_.PlotTrailPixel);
     hooks.DrawFrame = onWindow(window_.DrawFrame);
+    hooks.PlotTrailPixel = onWindow(window_.PlotTrailPixel);
     hooks.PlayBlastSound = onWindow(window_.PlayBlastSound);
+    hooks.PassTurn = onWindow(window_.PassTurn);
+    hooks.FinishShot = onWindow(window_.FinishShot);
+    hooks.Clock = window_.Clock;
     hooks.StopRequested = [this] { return stop_.load(); };
 
     const FlightEnd end = FlyMissile(s_, ShotTime, hooks);
     ResolveImpact(s_, end, ShotTime, hooks);
-    onWindow(window_.PassTurn)();
-    onWindow(window_.DrawFrame)();
-    onWindow(window_.FinishShot)();
+    // The end of every shot, frames or not: the turn passes, the view shows
+    // the trail without missile and debris, then the controls come back.
+    if (hooks.PassTurn) hooks.PassTurn();
+    if (hooks.DrawFrame) hooks.DrawFrame();
+    if (hooks.FinishShot) hooks.FinishShot();
 
     finished_ = true;
     sync_.NotifyFinished();

@@ -4,23 +4,20 @@
 #pragma once
 
 #include <atomic>
-#include <functional>
 #include <thread>
 
-#include "app/game_state.h"
-#include "platform/sync_call.h"
+#include "core/game_state.h"
+#include "core/sync_call.h"
+#include "shot/shot_hooks.h"
 
 namespace sky {
 
 class TThread1 {
 public:
-    // What the worker asks the window thread to do, each run there while the worker waits.
-    struct WindowProcedures {
-        std::function<void()> DrawFrame, PlotTrailPixel, PlayBlastSound, PassTurn, FinishShot;
-    };
-
-    // Created suspended: nothing runs until Start.
-    TThread1(GameState& s, SyncCaller& sync, WindowProcedures window);
+    // Created suspended: nothing runs until Start. `window` holds the
+    // procedures to run on the window thread; its clock and stop request are
+    // the worker's own.
+    TThread1(GameState& s, SyncCaller& sync, ShotHooks window);
     ~TThread1();  // waits for the body to end
     TThread1(const TThread1&) = delete;
     TThread1& operator=(const TThread1&) = delete;
@@ -28,7 +25,6 @@ public:
     void Start();
     // The window is closing: the remaining frames are not drawn, the rest of the shot still runs.
     void Terminate() { stop_ = true; }
-    bool Terminated() const { return stop_; }
     bool Finished() const { return finished_; }
     // On the window thread: wait for the body to end while serving its calls.
     void WaitFor();
@@ -40,7 +36,7 @@ private:
 
     GameState& s_;
     SyncCaller& sync_;
-    WindowProcedures window_;
+    ShotHooks window_;
     std::atomic<bool> stop_{false};
     std::atomic<bool> finished_{false};
     std::thread thread_;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "app/numeric.h"
+#include "core/numeric.h"
 
 namespace sky {
 namespace {
@@ -50,7 +50,7 @@ void PaintColourBar(const GameState& s, Canvas& bar) {
         bar.LineTo(ColourBarWidth, ColourBarHeight - i);
     }
     bar.Brush = BrushStyle::Clear;
-    bar.PenColour = Rgb(255, 255, 255);
+    bar.PenColour = White;
     bar.Rectangle(0, 0, ColourBarWidth, ColourBarHeight);
 }
 

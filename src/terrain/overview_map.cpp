@@ -13,7 +13,7 @@ void DrawOverviewMap(const GameState& s, Canvas& imLand) {
     }
 
     imLand.PenWidth = 1;
-    imLand.PenColour = Rgb(255, 255, 255);
+    imLand.PenColour = White;
     imLand.Brush = BrushStyle::Clear;
     imLand.Rectangle(0, 0, OverviewMapSize, OverviewMapSize);
 

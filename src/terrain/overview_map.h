@@ -2,8 +2,8 @@
 // current colour scheme, a white frame and a disc where each player stands.
 #pragma once
 
-#include "app/game_state.h"
-#include "platform/canvas.h"
+#include "core/game_state.h"
+#include "core/canvas.h"
 
 namespace sky {
 

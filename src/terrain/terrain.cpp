@@ -4,7 +4,7 @@
 #include <array>
 #include <cmath>
 
-#include "app/numeric.h"
+#include "core/numeric.h"
 #include "terrain/overview_map.h"
 
 namespace sky {
@@ -13,7 +13,6 @@ namespace {
 constexpr int ProfileLength = 500;
 constexpr int HumpsPerProfile = 20;
 constexpr int HumpHalfWidth = 30;
-constexpr int32_t MaxHeight = 250;
 constexpr int PlatformRadius = 25;
 constexpr int BlendRadius = 55;
 
@@ -70,10 +69,9 @@ void LevelPlatform(GameState& s, int x, int y) {
     const int32_t hc = s.H(x, y);
     for (int dx = -BlendRadius; dx <= BlendRadius; ++dx) {
         const int cx = x + dx;
-        if (cx < 0 || cx >= GridSize) continue;
         for (int dy = -BlendRadius; dy <= BlendRadius; ++dy) {
             const int cy = y + dy;
-            if (cy < 0 || cy >= GridSize) continue;
+            if (!InGrid(cx, cy)) continue;
             const double r = std::sqrt(static_cast<double>(dx * dx + dy * dy));
             if (r >= BlendRadius) continue;
             int32_t& h = s.H(cx, cy);

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "app/game_state.h"
-#include "platform/canvas.h"
+#include "core/game_state.h"
+#include "core/canvas.h"
 
 namespace sky {
 

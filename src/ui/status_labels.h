@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/game_state.h"
+#include "core/game_state.h"
 
 namespace sky {
 

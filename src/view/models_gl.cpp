@@ -1,17 +1,16 @@
+#include "view/models.h"
+
 #include <algorithm>
 #include <cmath>
 
-#include "app/number_text.h"
-#include "app/numeric.h"
-#include "view/renderer.h"
+#include "core/numeric.h"
+#include "view/gl_mapping.h"
 
 namespace sky {
 
 namespace {
 
 float F(double v) { return static_cast<float>(v); }
-float GridToGl(double v) { return F((v - 250.0) / 250.0); }
-float HeightToGl(double z) { return F((z - 128.0) / 250.0); }
 
 void PlayerColourOn(const GlApi& gl, int p) {
     const RGB& c = PlayerColour(p);
@@ -142,24 +141,22 @@ void DrawPlayer(const GlApi& gl, const GameState& s, int p) {
     gl.glPopMatrix();
 }
 
-void DrawMissile(const GlApi& gl, const GameState& s, const FrameView& v) {
-    const auto text = [&](double x) { return FloatToText(x, v.DecimalSeparator); };
-    Point3 velocity = s.MissileVelocity;
-    if (v.Memo) v.Memo({text(velocity.x), text(velocity.y), text(velocity.z)});
-
-    const Point3& at = s.Trail[std::min(s.TrailLength, static_cast<int>(s.Trail.Size))];
-    gl.glPushMatrix();
-    gl.glTranslatef(F(at.x / 250.0 - 1.0), F(at.z / 250.0 - 0.5), F(at.y / 250.0 - 1.0));
-
-    // Straight along the column axis the heading is still defined: +-pi/2.
+MissileAttitude AttitudeOf(Point3 velocity) {
     if (velocity.x == 0) velocity.x = 0.0001;
     double heading = std::atan(velocity.y / velocity.x);
     if (velocity.x < 0) heading += Pi;
     // + 0.0 keeps a level flight from showing "-0"
     const double pitch = -std::atan(velocity.z / std::sqrt(velocity.x * velocity.x + velocity.y * velocity.y)) + 0.0;
-    if (v.Memo) v.Memo({text(heading), text(pitch)});
+    return {heading, pitch};
+}
 
-    TurnAlong(gl, heading, pitch);
+void DrawMissile(const GlApi& gl, const GameState& s) {
+    const Point3& at = s.Trail[std::min(s.TrailLength, static_cast<int>(s.Trail.Size))];
+    gl.glPushMatrix();
+    gl.glTranslatef(TrailGridToGl(at.x), TrailHeightToGl(at.z), TrailGridToGl(at.y));
+
+    const MissileAttitude attitude = AttitudeOf(s.MissileVelocity);
+    TurnAlong(gl, attitude.heading, attitude.pitch);
     gl.glTranslatef(0, 0, -0.1f);  // only the nose reaches beyond the trail point
     gl.glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     PlayerColourOn(gl, s.CurrentPlayer);

@@ -1,18 +1,17 @@
+#include "view/renderer.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
 
-#include "view/renderer.h"
+#include "view/gl_mapping.h"
+#include "view/models.h"
 
 namespace sky {
 
 namespace {
 
 constexpr int MaxGridLines = GridSize;
-
-// Grid point to OpenGL, computed in double as the models are.
-float GridToGl(double v) { return static_cast<float>((v - 250.0) / 250.0); }
-float HeightToGl(double z) { return static_cast<float>((z - 128.0) / 250.0); }
 
 GLubyte LowByte(int32_t channel) { return static_cast<GLubyte>(channel & 0xFF); }
 
@@ -92,13 +91,11 @@ void DrawDebris(const GlApi& gl, const GameState& s) {
 }
 
 void DrawTrail(const GlApi& gl, const GameState& s) {
-    // The trail flies 3 height units above terrain of the same height.
     gl.glBegin(GL_LINE_STRIP);
     const int points = std::clamp(s.TrailLength, 0, static_cast<int>(s.Trail.Size));
     for (int i = 1; i <= points; ++i) {
         const Point3& t = s.Trail[i];
-        gl.glVertex3f(static_cast<float>(t.x / 250.0 - 1.0), static_cast<float>(t.z / 250.0 - 0.5),
-                      static_cast<float>(t.y / 250.0 - 1.0));
+        gl.glVertex3f(TrailGridToGl(t.x), TrailHeightToGl(t.z), TrailGridToGl(t.y));
     }
     gl.glEnd();
 }
@@ -143,7 +140,7 @@ void DrawScene(const GlApi& gl, const GameState& s, const FrameView& v) {
         gl.glPopMatrix();
     }
     DrawTrail(gl, s);
-    if (s.ShotInFlight && s.TrailLength > 0) DrawMissile(gl, s, v);
+    if (s.ShotInFlight && s.TrailLength > 0) DrawMissile(gl, s);
 }
 
 }  // namespace sky

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/number_text.h"
-#include "app/numeric.h"
+#include "core/number_text.h"
+#include "core/numeric.h"
 
 namespace sky {
 namespace {

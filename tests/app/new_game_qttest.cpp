@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/numeric.h"
+#include "core/numeric.h"
 #include "app/window_fixture.h"
 #include "terrain/terrain.h"
 

@@ -6,8 +6,8 @@
 #include <memory>
 #include <set>
 
-#include "app/numeric.h"
-#include "platform/canvas.h"
+#include "core/numeric.h"
+#include "core/canvas.h"
 #include "terrain/terrain.h"
 
 namespace sky {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <vector>
 
-#include "app/numeric.h"
+#include "core/numeric.h"
 #include "shot_fixture.h"
 
 namespace sky {

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/game_state.h"
+#include "core/game_state.h"
 
 namespace sky::testing {
 

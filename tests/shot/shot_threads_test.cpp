@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/sync_call.h"
+#include "core/sync_call.h"
 #include "shot/flight.h"
 #include "shot/impact.h"
 #include "shot_fixture.h"

@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/numeric.h"
+#include "core/numeric.h"
 #include "terrain/colours.h"
 
 namespace sky {

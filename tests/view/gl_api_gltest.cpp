@@ -3,7 +3,7 @@
 #include <cmath>
 #include <tuple>
 
-#include "app/numeric.h"
+#include "core/numeric.h"
 #include "view/gl_fixture.h"
 
 namespace sky {

@@ -9,8 +9,9 @@
 #include <memory>
 #include <vector>
 
-#include "app/game_state.h"
+#include "core/game_state.h"
 #include "view/gl_api.h"
+#include "view/models.h"
 #include "view/renderer.h"
 
 namespace sky::test {

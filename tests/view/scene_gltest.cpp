@@ -42,7 +42,7 @@ TEST(Scene, LandscapeShowsItsHeightColourWhereTheCameraPutsIt) {
     for (int x = 310; x <= 370; ++x)
         for (int y = 150; y <= 210; ++y) s->H(x, y) = 200;
     const double zoom = s->Zoom, rotX = 50, rotY = 35;
-    FrameView v{rotX, rotY, 2, {}, '.'};
+    FrameView v{rotX, rotY, 2};
     Render(*s, v);
     const Frame faces;
     const Projected plateau = ProjectGrid(340, 180, 200, zoom, rotX, rotY);

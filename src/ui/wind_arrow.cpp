@@ -1,9 +1,9 @@
-#include "app/wind_arrow.h"
+#include "ui/wind_arrow.h"
 
 #include <cmath>
 
-#include "app/game_state.h"
-#include "app/numeric.h"
+#include "core/game_state.h"
+#include "core/numeric.h"
 
 namespace sky {
 
@@ -16,11 +16,11 @@ void DrawWindArrow(Canvas& imPfeil, double windDirection) {
 
     imPfeil.PenWidth = 1;
     imPfeil.Brush = BrushStyle::Solid;
-    imPfeil.BrushColour = Rgb(204, 204, 204);
-    imPfeil.PenColour = Rgb(255, 255, 255);
+    imPfeil.BrushColour = FaceGrey;
+    imPfeil.PenColour = White;
     imPfeil.Rectangle(0, 0, imPfeil.Width(), imPfeil.Height());
 
-    imPfeil.PenColour = Rgb(119, 119, 119);
+    imPfeil.PenColour = NeedleGrey;
     imPfeil.PenWidth = 2;
 
     // The shape is centred half a unit off its own origin.

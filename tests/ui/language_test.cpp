@@ -1,4 +1,4 @@
-#include "platform/language.h"
+#include "ui/language.h"
 
 #include <gtest/gtest.h>
 

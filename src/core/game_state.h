@@ -1,6 +1,6 @@
 // The whole program-wide state of a running game, under the names the rest of
-// the code uses. There is exactly one instance, owned by the main window; the
-// core modules take it by reference so tests can build their own.
+// the code uses. The program makes one instance and keeps it for the whole
+// run; every module takes it by reference, so tests can build their own.
 #pragma once
 
 #include <array>
@@ -8,12 +8,11 @@
 #include <mutex>
 #include <vector>
 
-#include "app/one_based.h"
-#include "app/random.h"
+#include "core/grid.h"
+#include "core/one_based.h"
+#include "core/random.h"
 
 namespace sky {
-
-constexpr int GridSize = 500;
 
 struct RGB {
     int32_t r = 0, g = 0, b = 0;
@@ -57,7 +56,7 @@ struct GameState {
 
     // Landscape
     std::vector<int32_t> HeightMap;        // element x * 500 + y
-    std::vector<int32_t> TerrainProfiles;  // 30 rows of 500, row p at p * 500
+    std::vector<int32_t> TerrainProfiles;  // 30 rows of 500; profile p (from 1) at (p - 1) * 500
     std::array<RGB, 256> ColourTable{};
     int32_t BaseColour = 0;                // 0x00BBGGRR
 

@@ -1,11 +1,11 @@
-#include "app/wind_arrow.h"
+#include "ui/wind_arrow.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <vector>
 
-#include "app/numeric.h"
+#include "core/numeric.h"
 
 namespace sky {
 namespace {

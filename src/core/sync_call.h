@@ -5,7 +5,6 @@
 
 #include <condition_variable>
 #include <deque>
-#include <exception>
 #include <functional>
 #include <mutex>
 #include <thread>
@@ -22,8 +21,7 @@ public:
     SyncCaller& operator=(const SyncCaller&) = delete;
 
     // Worker side: queue proc, wake the window thread, block until proc has
-    // run there; an exception thrown by proc is rethrown here. On the window
-    // thread itself proc simply runs.
+    // run there. On the window thread itself proc simply runs.
     void Call(const std::function<void()>& proc);
 
     // Window thread: run every queued procedure, in order, each once.
@@ -40,7 +38,6 @@ private:
     struct Request {
         const std::function<void()>* proc;
         bool done = false;
-        std::exception_ptr error;
     };
 
     const std::thread::id windowThread_;

@@ -1,6 +1,7 @@
 // Shots fired in the real window: the controls locked for the whole shot, the
 // turn handed over, the winner announced, the computer's shot, and closing
 // the window while a missile flies.
+#include <QPointer>
 #include <QTimer>
 
 #include "app/window_fixture.h"
@@ -107,14 +108,20 @@ TEST(Shot, TheComputerAimsShowsTheAimAndFires) {
 TEST(Shot, ClosingTheWindowDuringAFlightEndsTheWorkerFirst) {
     StartedGame g;
     TForm1& f = g.F1();
-    g.S().PlayerAim[g.S().CurrentPlayer] = {0.3, -1.2, 5};  // a long, steep flight
+    const int shooter = g.S().CurrentPlayer;
+    g.S().PlayerAim[shooter] = {0.3, -1.2, 5};  // a long, steep flight
     QTest::mouseClick(f.SpeedButton3, Qt::LeftButton);
     ASSERT_TRUE(WaitFor([&] {
         std::lock_guard<std::mutex> lock(g.S().SharedLock);
         return g.S().TrailLength > 5;
     }, 10000));
     ASSERT_FALSE(f.ShotThread->Finished());
-    const int before = f.FramesDrawn();
+    // The state outlives the windows here, to show what the worker left behind.
+    const std::unique_ptr<sky::GameState> state = std::move(g.program->State);
+    const QPointer<TForm1> window(&f);
     g.program.reset();  // closes and destroys the windows while the missile flies
-    SUCCEED() << "frames drawn before closing: " << before;
+    EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(state->ShotInFlight, 0) << "the flight was computed to its end";
+    EXPECT_EQ(state->CurrentPlayer, 3 - shooter) << "the hand-over ran before the window went";
+    EXPECT_EQ(state->DebrisVisible, 0);
 }

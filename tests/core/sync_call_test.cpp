@@ -1,10 +1,9 @@
-#include "platform/sync_call.h"
+#include "core/sync_call.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
-#include <stdexcept>
 #include <thread>
 #include <vector>
 
@@ -89,26 +88,6 @@ TEST(SyncCaller, CallOnTheWindowThreadRunsInline) {
     EXPECT_TRUE(ran);
     EXPECT_EQ(calls, 0);  // nothing was queued, so nothing to wake
     caller.Serve();       // and nothing left to serve
-}
-
-TEST(SyncCaller, ExceptionOfTheProcedureReachesTheWorker) {
-    SyncCaller caller;
-    std::atomic<bool> finished{false};
-    bool caught = false, laterCallRan = false;
-    std::thread worker([&] {
-        try {
-            caller.Call([] { throw std::runtime_error("failed on the window thread"); });
-        } catch (const std::runtime_error&) {
-            caught = true;
-        }
-        caller.Call([&] { laterCallRan = true; });
-        finished = true;
-        caller.NotifyFinished();
-    });
-    EXPECT_NO_THROW(caller.WaitServing([&] { return finished.load(); }));
-    worker.join();
-    EXPECT_TRUE(caught);
-    EXPECT_TRUE(laterCallRan);
 }
 
 }  // namespace

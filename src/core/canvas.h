@@ -1,5 +1,5 @@
-// A software 2D drawing surface with the pixel rules of the classic desktop
-// canvas the game's small images were designed for:
+// A software 2D drawing surface with the pixel rules the game's small images
+// were designed for:
 //  - LineTo draws from the current point up to but not including the end
 //    point; width-1 lines are a Bresenham walk, wider pens stamp a round pen
 //    along the same walk, so redrawing a line in another colour covers
@@ -13,17 +13,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/palette.h"
+
 namespace sky {
 
-// 0xFFRRGGBB, the layout of a 32-bit RGB image, so a view can show the bits as they are.
-using Colour = uint32_t;
-constexpr Colour Rgb(int r, int g, int b) {
-    return 0xFF000000u | (static_cast<uint32_t>(r & 255) << 16) | (static_cast<uint32_t>(g & 255) << 8) |
-           static_cast<uint32_t>(b & 255);
-}
-constexpr int RedOf(Colour c) { return static_cast<int>((c >> 16) & 255); }
-constexpr int GreenOf(Colour c) { return static_cast<int>((c >> 8) & 255); }
-constexpr int BlueOf(Colour c) { return static_cast<int>(c & 255); }
 constexpr Colour NoPixel = 0;  // what Pixel() answers outside the surface
 
 enum class BrushStyle { Solid, Clear };

@@ -1,4 +1,4 @@
-#include "ui/form3_qt.h"
+#include "app/form3_qt.h"
 
 TForm3::TForm3(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
     setAttribute(Qt::WA_QuitOnClose, false);

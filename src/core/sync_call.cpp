@@ -1,4 +1,4 @@
-#include "platform/sync_call.h"
+#include "core/sync_call.h"
 
 #include <chrono>
 #include <utility>
@@ -13,7 +13,7 @@ void SyncCaller::Call(const std::function<void()>& proc) {
         proc();
         return;
     }
-    Request request{&proc, false, nullptr};
+    Request request{&proc, false};
     {
         const std::lock_guard lock(mutex_);
         queue_.push_back(&request);
@@ -22,7 +22,6 @@ void SyncCaller::Call(const std::function<void()>& proc) {
     if (wake_) wake_();
     std::unique_lock lock(mutex_);
     served_.wait(lock, [&] { return request.done; });
-    if (request.error) std::rethrow_exception(request.error);
 }
 
 void SyncCaller::Serve() {
@@ -36,15 +35,9 @@ void SyncCaller::Serve() {
         }
         // Run outside the lock: the procedure may show a modal window whose
         // event loop comes back into Serve.
-        std::exception_ptr error;
-        try {
-            (*request->proc)();
-        } catch (...) {
-            error = std::current_exception();
-        }
+        (*request->proc)();
         {
             const std::lock_guard lock(mutex_);
-            request->error = error;
             request->done = true;
         }
         served_.notify_all();

@@ -2,11 +2,11 @@
 
 #include <stdexcept>
 
-#include "app/game_state.h"
-#include "app/number_text.h"
-#include "app/numeric.h"
-#include "app/one_based.h"
-#include "app/random.h"
+#include "core/game_state.h"
+#include "core/number_text.h"
+#include "core/numeric.h"
+#include "core/one_based.h"
+#include "core/random.h"
 
 namespace sky {
 namespace {

@@ -1,7 +1,7 @@
 // The folding side panels, the help pop-up beside the controls it explains,
-// and the sound switch.
+// and the banner.
 #include "app/form1_qt.h"
-#include "ui/form3_qt.h"
+#include "app/form3_qt.h"
 #include "ui/strings.h"
 
 void TForm1::SpeedButton1Click() {
@@ -71,11 +71,6 @@ void TForm1::SpeedButton12Click() {
 void TForm1::SpeedButton14Click() {
     const Frame f = FrameOf(*this);
     ShowHelp(f.L + f.B + Panel2->x(), f.T + f.N + Panel2->y() + Panel2->height() + 5, Panel2->width(), 100, 20);
-}
-
-void TForm1::radSoundClick() {
-    S.SoundOn = radSound->ItemIndex() == 0;
-    if (!S.SoundOn) Sound().Stop();
 }
 
 const char* TForm1::BannerAddress = "https://en.wikipedia.org/wiki/Artillery_game";

@@ -5,7 +5,7 @@
 #include <QRadioButton>
 
 #include "app/window_fixture.h"
-#include "platform/canvas.h"
+#include "core/canvas.h"
 
 namespace {
 

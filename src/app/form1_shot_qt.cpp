@@ -1,5 +1,7 @@
 // The window's side of a shot: the Shoot button, and the procedures the shot
 // worker has the window thread run while it waits.
+#include <mutex>
+
 #include "app/form1_qt.h"
 #include "app/form4_qt.h"
 #include "shot/impact.h"
@@ -17,7 +19,7 @@ void TForm1::SpeedButton3Click() {
         S.ShotInFlight = 1;
     }
     ShotThread.reset();  // the last shot's worker has ended; this only collects it
-    TThread1::WindowProcedures window;
+    ShotHooks window;
     window.DrawFrame = [this] { DrawScene(); };
     window.PlotTrailPixel = [this] { PlotTrailPixel(); };
     window.PlayBlastSound = [this] { PlayBlastSound(); };
@@ -48,10 +50,9 @@ void TForm1::PassTurn() {
 
 void TForm1::FinishShot() {
     for (QWidget* w : ShotControls()) w->setEnabled(true);
-    const int winner = EndOfGameWinner(S.Energy);
+    const int winner = SettleEndOfGame(S);
     if (winner == 0) return;
     Form4->Memo1->SetText(WinnerText(S.Language, winner));
-    S.Score[winner] += S.Energy[winner];
     Form4->exec();
     NewGame();
 }

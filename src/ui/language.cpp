@@ -1,4 +1,4 @@
-#include "platform/language.h"
+#include "ui/language.h"
 
 #include <cctype>
 #include <string>

@@ -3,7 +3,7 @@
 // directions turn it clockwise on the screen).
 #pragma once
 
-#include "platform/canvas.h"
+#include "core/canvas.h"
 
 namespace sky {
 

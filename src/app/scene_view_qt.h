@@ -1,0 +1,37 @@
+// The 3D view of the main window: a native OpenGL window covering the client
+// area, so that a frame is drawn and swapped the moment it is asked for. It
+// forwards its exposure and its mouse to the main window.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <QWindow>
+
+#include <functional>
+
+namespace sky {
+
+class SceneView : public QWidget {
+public:
+    explicit SceneView(QWidget* parent);
+    QWindow* Surface() const { return surface_; }
+    // Answers what the view shows now.
+    QImage grabFramebuffer() { return OnGrab ? OnGrab() : QImage(); }
+
+    std::function<void()> OnExpose;
+    std::function<QImage()> OnGrab;
+    std::function<void(Qt::MouseButton, int, int)> OnMouseDown, OnMouseMove, OnMouseUp;
+    void Mouse(QMouseEvent* e);
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override { Mouse(e); }
+    void mouseMoveEvent(QMouseEvent* e) override { Mouse(e); }
+    void mouseReleaseEvent(QMouseEvent* e) override { Mouse(e); }
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    QWindow* surface_;
+    QWidget* container_;
+};
+
+}  // namespace sky
