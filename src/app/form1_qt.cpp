@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "app/form3_qt.h"
+#include "app/form4_qt.h"
 #include "ui/language.h"
 #include "view/renderer.h"
 
@@ -22,7 +23,11 @@ const char* TForm1::NoticeText =
     "physikalisches Vorstellungsvermögen fordert!";
 
 TForm1::TForm1(GameState& state, const GlApi& gl)
-    : S(state), Gl(gl), Sync([this] { waker_.Wake(); }), waker_([this] { Sync.Serve(); }) {
+    : S(state),
+      Gl(gl),
+      Sync([this] { waker_.Wake(); }),
+      waker_([this] { Sync.Serve(); }),
+      lossWatch_(this, [this] { WindowLost(); }) {
     BuildLayout();
     ConnectHandlers();
     FormCreate();
@@ -79,8 +84,29 @@ void TForm1::FormDestroy() {
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
-    if (Form3) Form3->close();
     QWidget::closeEvent(e);
+    BeginClosing();
+}
+
+// The window was destroyed by someone else, its view with it: no frame may
+// touch it again, and the program ends as after a close.
+void TForm1::WindowLost() {
+    glReady_ = false;
+    close();
+}
+
+// Closing the main window ends the program, also during a shot: the worker
+// draws no more frames and finishes at once, and its hand-over is still
+// served (now, or by FormDestroy's wait). A winner window that is open goes
+// with the main window.
+void TForm1::BeginClosing() {
+    if (closing_) return;
+    closing_ = true;
+    if (Form3) Form3->close();
+    if (Form4 && Form4->isVisible()) Form4->reject();
+    if (ShotThread && !ShotThread->Finished()) ShotThread->Terminate();
+    if (S.SoundOn) sound_.Stop();
+    if (OnClosing) OnClosing();
 }
 
 bool TForm1::event(QEvent* e) {
@@ -130,11 +156,20 @@ void TForm1::showEvent(QShowEvent* e) {
     if (e->spontaneous()) return;
     // The view's native window must lie under the panels' native windows.
     DeviceContext->Surface()->lower();
-    if (const QScreen* desktop = screen() ? screen() : QGuiApplication::primaryScreen())
-        move(desktop->availableGeometry().center() - QPoint(wantOuterW_ / 2, wantOuterH_ / 2));
+    CentreOnDesktop();
     FitOuterSize();
 }
 
+// The outer frame, not the client area, is centred on the screen's
+// available area; until the frame is known the client stands in for it.
+void TForm1::CentreOnDesktop() {
+    const QScreen* desktop = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!desktop) return;
+    const QRect area = desktop->availableGeometry();
+    move(area.x() + (area.width() - wantOuterW_) / 2, area.y() + (area.height() - wantOuterH_) / 2);
+}
+
+// Once the window manager has framed the window: the outer size as wanted, centred.
 void TForm1::FitOuterSize() {
     auto tries = std::make_shared<int>(0);
     auto* timer = new QTimer(this);
@@ -144,9 +179,8 @@ void TForm1::FitOuterSize() {
         if (!frame.isEmpty() || ++*tries > 50) {
             timer->deleteLater();
             if (frame.isEmpty()) return;
-            const QPoint topLeft = frameGeometry().topLeft();
             resize(wantOuterW_ - frame.width(), wantOuterH_ - frame.height());
-            move(topLeft);
+            CentreOnDesktop();
         }
     });
     timer->start();

@@ -26,6 +26,7 @@
 #include "core/sync_call.h"
 #include "platform/sound.h"
 #include "platform/widgets_qt.h"
+#include "platform/window_loss.h"
 #include "platform/window_waker.h"
 #include "shot/shot_thread.h"
 #include "view/gl_api.h"
@@ -168,6 +169,13 @@ public:
     static const char* NoticeTitle;
     static const char* NoticeText;
 
+    // The program is ending: the window was closed, lost or asked to by a
+    // signal. A running shot still hands over, without frames, sound,
+    // winner window or new game.
+    bool Closing() const { return closing_; }
+    // Run once when closing begins; the program entry ends its event loops there.
+    std::function<void()> OnClosing;
+
     int FramesDrawn() const { return framesDrawn_; }
     int OuterWidth() const;
     int OuterHeight() const;
@@ -186,14 +194,19 @@ private:
     QImage GrabFrame();
     void SetOuterSize(int width, int height);
     void FitOuterSize();
+    void CentreOnDesktop();
     void ShowHelp(int left, int top, int width, int height, int textOffset);
     std::vector<QWidget*> ShotControls() const;
+    void BeginClosing();
+    void WindowLost();
 
     sky::WindowWaker waker_;
+    sky::WindowLossWatch lossWatch_;
     std::unique_ptr<sky::AimWidgets> aim_;
     sky::SoundPlayer sound_;
     bool glReady_ = false;
     bool destroyed_ = false;
+    bool closing_ = false;
     int framesDrawn_ = 0;
     int viewportW_ = 0, viewportH_ = 0;
     int wantOuterW_ = 0, wantOuterH_ = 0;

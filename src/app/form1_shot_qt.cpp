@@ -37,6 +37,7 @@ void TForm1::PlotTrailPixel() {
 }
 
 void TForm1::PlayBlastSound() {
+    if (closing_) return;
     const int k = S.Rng.Unit() < 0.5 ? 2 : 3;
     Sound().Play(S.SoundData[k].data, S.SoundData[k].size);
 }
@@ -50,9 +51,10 @@ void TForm1::PassTurn() {
 
 void TForm1::FinishShot() {
     for (QWidget* w : ShotControls()) w->setEnabled(true);
+    if (closing_) return;  // the program ends: no winner window, no score, no new game
     const int winner = SettleEndOfGame(S);
     if (winner == 0) return;
     Form4->Memo1->SetText(WinnerText(S.Language, winner));
     Form4->exec();
-    NewGame();
+    if (!closing_) NewGame();
 }

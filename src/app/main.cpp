@@ -1,10 +1,12 @@
 // Skyburst 3D: program entry. Binds OpenGL, creates the three windows and runs
-// the event loop until the main window closes.
+// the event loop until the main window closes, however that comes.
 #include <QMessageBox>
 
 #include <cstdio>
+#include <memory>
 
 #include "app/program_qt.h"
+#include "platform/quit_signals.h"
 
 int main(int argc, char** argv) {
     sky::ProgramStart start(argc, argv);
@@ -13,7 +15,15 @@ int main(int argc, char** argv) {
         QMessageBox::critical(nullptr, QStringLiteral("Skyburst 3D"), QString::fromStdString(start.Error()));
         return 1;
     }
-    sky::Program program(start.Gl());
-    program.Form1->show();
-    return QApplication::exec();
+    // A logout or kill (SIGTERM) and Ctrl-C (SIGINT) close the window like its close button.
+    std::unique_ptr<sky::Program> program;
+    const sky::QuitSignals quitSignals([&program] {
+        if (program) program->Form1->close();
+    });
+    program = std::make_unique<sky::Program>(start.Gl());
+    program->Form1->OnClosing = [] { QCoreApplication::quit(); };
+    program->Form1->show();
+    const int rc = QApplication::exec();
+    program.reset();  // the worker and the sound end before the application object
+    return rc;
 }

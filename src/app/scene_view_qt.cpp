@@ -31,7 +31,8 @@ private:
 };
 }  // namespace
 
-SceneView::SceneView(QWidget* parent) : QWidget(parent), surface_(new GlSurface(this)) {
+SceneView::SceneView(QWidget* parent)
+    : QWidget(parent), surface_(new GlSurface(this)), exposeFilter_(surface_) {
     container_ = QWidget::createWindowContainer(surface_, this);
     container_->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -91,7 +92,10 @@ void TForm1::PaintFrame(bool swap) {
         velocity = S.MissileVelocity;
     }
     ++framesDrawn_;
-    if (swap) RenderContext->swapBuffers(DeviceContext->Surface());
+    if (swap) {
+        RenderContext->swapBuffers(DeviceContext->Surface());
+        DeviceContext->FramePresented();
+    }
     // A frame with the missile leaves its heading and pitch in the hidden memo,
     // written here rather than while the frame holds the worker back.
     if (missile) {
@@ -102,6 +106,10 @@ void TForm1::PaintFrame(bool swap) {
 
 void TForm1::DrawScene() {
     if (!glReady_) return;
+    if (!NativeWindowExists(DeviceContext->Surface()->winId())) {
+        WindowLost();
+        return;
+    }
     const bool onScreen = DeviceContext->Surface()->isExposed();
     PaintFrame(onScreen);
     if (!onScreen) Gl.glFinish();

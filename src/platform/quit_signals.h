@@ -1,0 +1,26 @@
+// Termination requests from the session or the terminal (SIGTERM, SIGINT,
+// SIGHUP) end the program the way a window close does, from whatever state
+// it is in: the handler only writes to a pipe; the window thread reads it and
+// runs the close there, so no toolkit or game code runs inside a signal.
+#pragma once
+
+#include <functional>
+
+class QSocketNotifier;
+
+namespace sky {
+
+class QuitSignals {
+public:
+    // Created on the window thread; onQuit runs there. Only one may exist.
+    explicit QuitSignals(std::function<void()> onQuit);
+    ~QuitSignals();  // puts the default handlers back
+    QuitSignals(const QuitSignals&) = delete;
+    QuitSignals& operator=(const QuitSignals&) = delete;
+
+private:
+    QSocketNotifier* notifier_ = nullptr;
+    std::function<void()> onQuit_;
+};
+
+}  // namespace sky
