@@ -6,6 +6,7 @@
 #include <QThread>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -80,6 +81,37 @@ void BM_NewGame(benchmark::State& state) {
     QApplication::processEvents();
 }
 BENCHMARK(BM_NewGame)->Unit(benchmark::kMillisecond);
+
+// A Shoot press until the worker is under way: the controls locked, the
+// worker started, the flight sound handed to the device (with the sound on)
+// or not (off). The shot itself is made to end at its first step and is
+// waited for outside the timing.
+void BM_ShootPress(benchmark::State& state) {
+    StartGame();
+    TForm1& f = Window();
+    sky::GameState& s = *program->State;
+    f.radSize->SetItemIndex(4);
+    f.radSizeClick();
+    s.SoundOn = state.range(0) != 0;
+    const auto waitForShot = [&] {
+        while (f.ShotThread && !f.ShotThread->Finished()) {
+            QApplication::processEvents();
+            QThread::msleep(1);
+        }
+    };
+    for (auto _ : state) {
+        state.PauseTiming();
+        waitForShot();
+        // The ground above the barrel's tip: the missile ends where it starts.
+        std::fill(s.HeightMap.begin(), s.HeightMap.end(), sky::MaxHeight);
+        state.ResumeTiming();
+        f.SpeedButton3Click();
+    }
+    waitForShot();
+    f.Sound().Stop();
+    Window().NewGame();
+}
+BENCHMARK(BM_ShootPress)->Arg(0)->Arg(1)->ArgName("sound")->Iterations(30)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

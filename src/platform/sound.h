@@ -18,8 +18,15 @@ public:
     SoundPlayer(const SoundPlayer&) = delete;
     SoundPlayer& operator=(const SoundPlayer&) = delete;
 
+    // Makes a sound ready to play: it is converted to the device's format
+    // once, when the device is first opened, and kept for the run, so that
+    // playing it later costs nothing but the hand-over. `wav` must stay valid
+    // for the player's life (the game's sounds are resources of the program).
+    void Prepare(const uint8_t* wav, std::size_t size);
+
     // Returns at once; the new sound cuts off the one that plays. Data that
-    // is no WAV image is ignored. `wav` is copied and may go away after.
+    // is no WAV image is ignored. A sound not prepared is converted now and
+    // kept as if it had been, so `wav` must stay valid as for Prepare.
     void Play(const uint8_t* wav, std::size_t size);
     void Stop();
     bool IsPlaying() const;
