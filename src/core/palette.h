@@ -21,6 +21,7 @@ constexpr Colour FaceGrey = Rgb(204, 204, 204);    // the faces of the dials, th
 constexpr Colour NeedleGrey = Rgb(119, 119, 119);  // needles, the power mark, the wind arrow
 constexpr Colour TextDark = Rgb(77, 77, 77);       // bold captions and texts
 constexpr Colour LabelGrey = Rgb(85, 85, 85);      // the energy labels before the first game
+constexpr Colour DisabledText = Rgb(150, 150, 150);  // captions of locked buttons
 constexpr Colour White = Rgb(255, 255, 255);       // outlines and frames
 
 }  // namespace sky

@@ -36,8 +36,10 @@ QFont ControlFont() {
 void StyleText(QWidget* w, QColor colour) {
     w->setFont(ControlFont());
     QPalette pal = w->palette();
-    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
         pal.setColor(role, colour);
+        pal.setColor(QPalette::Disabled, role, QColor(DisabledText));  // a locked control looks locked
+    }
     w->setPalette(pal);
 }
 
@@ -230,8 +232,17 @@ void TImage::Changed() {
 void TImage::paintEvent(QPaintEvent*) {
     const QImage img(reinterpret_cast<const uchar*>(canvas_.Bits()), canvas_.Width(), canvas_.Height(),
                      canvas_.Width() * 4, QImage::Format_RGB32);
-    QPainter(this).drawImage(0, 0, img);
+    QPainter painter(this);
+    painter.drawImage(0, 0, img);
+    // Locked: the face shows through a veil of the panel grey, which leaves
+    // the panel-grey surroundings as they are and the canvas untouched.
+    if (!isEnabled()) painter.fillRect(rect(), QColor(RedOf(PanelGrey), GreenOf(PanelGrey), BlueOf(PanelGrey), 150));
     shownVersion_ = canvas_.Version();
+}
+
+void TImage::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::EnabledChange) update();
 }
 
 void TImage::mousePressEvent(QMouseEvent* e) {
