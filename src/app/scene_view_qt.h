@@ -9,12 +9,16 @@
 
 #include <functional>
 
+#include "platform/stale_expose.h"
+
 namespace sky {
 
 class SceneView : public QWidget {
 public:
     explicit SceneView(QWidget* parent);
     QWindow* Surface() const { return surface_; }
+    // A frame was swapped onto the surface: exposures from before it need none.
+    void FramePresented() { exposeFilter_.FramePresented(); }
     // Answers what the view shows now.
     QImage grabFramebuffer() { return OnGrab ? OnGrab() : QImage(); }
 
@@ -32,6 +36,7 @@ protected:
 private:
     QWindow* surface_;
     QWidget* container_;
+    StaleExposeFilter exposeFilter_;
 };
 
 }  // namespace sky
