@@ -25,6 +25,10 @@ TEST(MainWindow, StartsFramedTitledAndLaidOut) {
     EXPECT_EQ(f.windowTitle(), "Skyburst 3D");
     EXPECT_EQ(f.OuterWidth(), 750);
     EXPECT_EQ(f.OuterHeight(), 650);
+    const QRect desktop = f.screen()->availableGeometry();
+    EXPECT_EQ(f.frameGeometry().topLeft(),
+              desktop.topLeft() + QPoint((desktop.width() - 750) / 2, (desktop.height() - 650) / 2))
+        << "the frame, not the client area, is centred";
     EXPECT_LT(f.width(), 750) << "a window manager frames the window, so the client area is smaller";
     EXPECT_EQ(f.Panel3->width(), 40) << "the settings panel starts folded";
     EXPECT_EQ(f.SpeedButton1->Caption(), "[>>]");
@@ -93,8 +97,12 @@ TEST(MainWindow, StartsFramedTitledAndLaidOut) {
 TEST(MainWindow, PanelsStayDockedWhenResized) {
     StartedGame g;
     TForm1& f = g.F1();
+    QTest::qWait(200);
+    const int framesBefore = f.FramesDrawn();
     f.resize(900, 700);
     ASSERT_TRUE(WaitFor([&] { return f.width() == 900 && f.height() == 700; }));
+    QTest::qWait(300);  // the exposures that follow a resize
+    EXPECT_EQ(f.FramesDrawn() - framesBefore, 1) << "one frame per resize";
     EXPECT_EQ(f.Panel2->geometry().topLeft(), QPoint(900 - 161 - 5, 5));
     EXPECT_EQ(f.Panel3->geometry().topLeft(), QPoint(5, 700 - 287 - 5));
     EXPECT_EQ(f.Panel4->geometry().topLeft(), QPoint(900 - 153 - 5, 700 - 209 - 5));

@@ -1,0 +1,182 @@
+"""Drives a running Skyburst 3D from outside, as a player on an X11 desktop
+would: finds its window, clicks its controls with xdotool, ends it the ways
+a desktop ends programs, and reads what it left behind (exit status, stderr,
+the sound written by SDL's disk driver). Used by scripts/ends and
+scripts/monkey; needs a display with a window manager (scripts/with-display).
+"""
+import os
+import re
+import signal
+import struct
+import subprocess
+import tempfile
+import time
+
+TITLE = "Skyburst 3D"
+SANITIZER_MARKS = ("ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:",
+                   "WARNING: ThreadSanitizer", "malloc(): ", "free(): ", "double free",
+                   "corrupted size", "munmap_chunk", "Segmentation fault")
+
+# Where the controls lie inside the client area (see src/app/form1_layout_qt.cpp):
+# panels 2, 3 and 4 are docked to the right and bottom edges, 5 pixels off.
+def panel_origin(panel, width, height):
+    return {
+        1: (5, 5),
+        2: (width - 161 - 5, 5),
+        3: (5, height - 287 - 5),
+        4: (width - 153 - 5, height - 209 - 5),
+        5: (5, 216),
+    }[panel]
+
+
+def xdotool(*args, check=False, timeout=10):
+    result = subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True, timeout=timeout)
+    if check and result.returncode != 0:
+        raise RuntimeError("xdotool %s: %s" % (" ".join(map(str, args)), result.stderr.strip()))
+    return result.stdout.strip()
+
+
+class Game:
+    """One run of the game binary with its sound going to a file."""
+
+    def __init__(self, binary, extra_env=None):
+        self.workdir = tempfile.mkdtemp(prefix="skyburst-run-")
+        self.audio = os.path.join(self.workdir, "audio.raw")
+        self.log_path = os.path.join(self.workdir, "stderr.log")
+        env = dict(os.environ)
+        env.update({"SDL_AUDIODRIVER": "disk", "SDL_DISKAUDIOFILE": self.audio})
+        env.update(extra_env or {})
+        self.log = open(self.log_path, "wb")
+        self.proc = subprocess.Popen([binary], env=env, stdout=self.log, stderr=subprocess.STDOUT)
+        self.wid = None
+
+    # ---- the window ----
+    def wait_window(self, timeout=20):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            if self.proc.poll() is not None:
+                raise RuntimeError("the game ended at start-up with %s" % self.proc.returncode)
+            ids = xdotool("search", "--all", "--onlyvisible", "--pid", self.proc.pid, "--name", "^%s$" % TITLE).split()
+            if ids:
+                self.wid = ids[0]
+                return self.wid
+            time.sleep(0.1)
+        raise RuntimeError("no window within %d s" % timeout)
+
+    def window_by_title(self, title):
+        ids = xdotool("search", "--all", "--onlyvisible", "--pid", self.proc.pid, "--name", "^%s$" % title).split()
+        return ids[0] if ids else None
+
+    def dismiss_notice(self, timeout=10):
+        """The one-time notice of the first activation, answered with Return."""
+        deadline = time.time() + timeout
+        seen = False
+        while time.time() < deadline:
+            notice = self.window_by_title("Hinweis")
+            if notice:
+                seen = True
+                if xdotool("getactivewindow") == notice:
+                    xdotool("key", "Return")
+                else:
+                    xdotool("windowactivate", notice)
+            elif seen:
+                return True
+            time.sleep(0.15)
+        return False
+
+    def geometry(self):
+        """The client area on the screen: x, y, width, height."""
+        out = subprocess.run(["xwininfo", "-id", self.wid], capture_output=True, text=True, timeout=10).stdout
+        value = lambda key: int(re.search(key + r":\s+(-?\d+)", out).group(1))
+        return (value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"), value("Height"))
+
+    def click(self, panel, x, y, button=1):
+        gx, gy, w, h = self.geometry()
+        px, py = panel_origin(panel, w, h)
+        xdotool("mousemove", gx + px + x, gy + py + y, "click", button)
+
+    def answers(self, timeout=5):
+        """Whether the program still serves its X connection: its window's
+        name can be read and a round trip to it completes."""
+        try:
+            return xdotool("getwindowname", self.wid, timeout=timeout) == TITLE
+        except subprocess.TimeoutExpired:
+            return False
+
+    # ---- aiming and shooting with real clicks ----
+    def aim_self_shot(self):
+        """Elevation straight up, power at the bottom of the bar: the missile
+        rises a little and comes down near its own shooter."""
+        self.click(2, 51 + 1, 132 + 1)   # the quarter dial's top-left
+        self.click(2, 5 + 12, 5 + 185)   # the power bar's lowest row
+
+    def shoot(self):
+        self.click(2, 40 + 36, 200 + 11)
+
+    # ---- ending it ----
+    def prepare_end(self, how):
+        if how == "close":
+            xdotool("windowactivate", "--sync", self.wid, timeout=5)
+
+    def end(self, how):
+        if how == "close":        # the window manager's close (openbox: Alt+F4 on the active window)
+            xdotool("key", "alt+F4")
+        elif how == "destroy":    # the window destroyed from outside
+            xdotool("windowclose", self.wid)
+        elif how == "term":
+            self.proc.send_signal(signal.SIGTERM)
+        elif how == "int":
+            self.proc.send_signal(signal.SIGINT)
+        else:
+            raise ValueError(how)
+
+    def wait_exit(self, timeout):
+        try:
+            return self.proc.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            return None
+
+    def kill(self):
+        if self.proc.poll() is None:
+            self.proc.kill()
+            self.proc.wait()
+
+    def stderr_text(self):
+        self.log.flush()
+        with open(self.log_path, "rb") as f:
+            return f.read().decode("utf-8", "replace")
+
+    def sanitizer_report(self):
+        text = self.stderr_text()
+        for mark in SANITIZER_MARKS:
+            if mark in text:
+                start = text.index(mark)
+                return text[max(0, start - 200):start + 1500]
+        return None
+
+    def audio_bytes(self):
+        return os.path.getsize(self.audio) if os.path.exists(self.audio) else 0
+
+    def sound_after(self, offset):
+        """Seconds of sound the device was given after byte offset (SDL's disk
+        driver writes signed 16-bit stereo at 22050 Hz, in real time), and
+        whether the file still grows now."""
+        size = self.audio_bytes()
+        time.sleep(0.2)
+        growing = self.audio_bytes() != size
+        if not os.path.exists(self.audio):
+            return 0.0, growing
+        with open(self.audio, "rb") as f:
+            f.seek(offset - offset % 4)
+            data = f.read()
+        samples = struct.unpack("<%dh" % (len(data) // 2), data[:len(data) // 2 * 2])
+        loud = sum(1 for i in range(0, len(samples) - 1, 2) if abs(samples[i]) > 64 or abs(samples[i + 1]) > 64)
+        return loud / 22050.0, growing
+
+    def sound_heard(self):
+        if not os.path.exists(self.audio):
+            return False
+        with open(self.audio, "rb") as f:
+            data = f.read()
+        samples = struct.unpack("<%dh" % (len(data) // 2), data[:len(data) // 2 * 2])
+        return any(abs(s) > 1000 for s in samples)
