@@ -7,11 +7,11 @@ find_program(SKY_GROFF groff REQUIRED)
 add_test(NAME desktop_entry_valid
   COMMAND ${SKY_DESKTOP_FILE_VALIDATE} ${PROJECT_SOURCE_DIR}/data/${SKY_APP_ID}.desktop)
 # The validator fails only on errors; its warnings count here too.
-set_tests_properties(desktop_entry_valid PROPERTIES FAIL_REGULAR_EXPRESSION "error|warning")
+set_tests_properties(desktop_entry_valid PROPERTIES FAIL_REGULAR_EXPRESSION "error:|warning:")
 
 add_test(NAME manual_page_clean
   COMMAND ${SKY_GROFF} -man -ww -z -Tutf8 ${PROJECT_SOURCE_DIR}/data/skyburst3d.6)
-set_tests_properties(manual_page_clean PROPERTIES FAIL_REGULAR_EXPRESSION "warning|error")
+set_tests_properties(manual_page_clean PROPERTIES FAIL_REGULAR_EXPRESSION "warning:|error:")
 
 set(install_check ${CMAKE_BINARY_DIR}/install-check)
 add_test(NAME install_tree
