@@ -135,6 +135,11 @@ TEST(Shot, TheComputerAimsShowsTheAimAndFires) {
     StartedGame g;
     TForm1& f = g.F1();
     const int shooter = g.S().CurrentPlayer;
+    QTimer answer;  // a direct hit ends the game: its winner window is answered
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (f.Form4->isVisible()) f.Form4->accept();
+    });
+    answer.start(20);
     QTest::mouseClick(f.sbComp, Qt::LeftButton);
     EXPECT_TRUE(f.ShotThread != nullptr);
     EXPECT_FALSE(f.sbComp->isEnabled());
