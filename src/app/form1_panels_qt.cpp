@@ -2,6 +2,7 @@
 // and the banner.
 #include "app/form1_qt.h"
 #include "app/form3_qt.h"
+#include "platform/frame_extents.h"
 #include "ui/strings.h"
 
 void TForm1::SpeedButton1Click() {
@@ -53,8 +54,10 @@ struct Frame {
     int L, T, B, N;
 };
 Frame FrameOf(const QWidget& w) {
-    const QRect outer = w.frameGeometry();
-    return {outer.left(), outer.top(), (outer.width() - w.width()) / 2, outer.height() - w.height()};
+    const QMargins frame = sky::FrameMargins(w);
+    const int outerW = w.width() + frame.left() + frame.right(), outerH = w.height() + frame.top() + frame.bottom();
+    return {w.geometry().x() - frame.left(), w.geometry().y() - frame.top(), (outerW - w.width()) / 2,
+            outerH - w.height()};
 }
 }  // namespace
 

@@ -11,6 +11,7 @@
 
 #include "app/form3_qt.h"
 #include "app/form4_qt.h"
+#include "platform/frame_extents.h"
 #include "ui/language.h"
 #include "view/renderer.h"
 
@@ -122,8 +123,11 @@ bool TForm1::event(QEvent* e) {
 void TForm1::FormResize() {
     if (glReady_) {
         RenderContext->makeCurrent(DeviceContext->Surface());
-        viewportW_ = OuterWidth();
-        viewportH_ = OuterHeight();
+        // The viewport is in the surface's device pixels (a HiDPI screen has
+        // two or more per logical pixel); the aspect stays that of the window.
+        const qreal scale = DeviceContext->Surface()->devicePixelRatio();
+        viewportW_ = qRound(OuterWidth() * scale);
+        viewportH_ = qRound(OuterHeight() * scale);
         SetProjection(Gl, viewportW_, viewportH_);
     }
     const int cw = width(), ch = height();
@@ -139,16 +143,22 @@ void TForm1::resizeEvent(QResizeEvent* e) {
     if (RenderContext) FormResize();
 }
 
-int TForm1::OuterWidth() const { return frameGeometry().width(); }
-int TForm1::OuterHeight() const { return frameGeometry().height(); }
+int TForm1::OuterWidth() const {
+    const QMargins frame = FrameMargins(*this);
+    return width() + frame.left() + frame.right();
+}
+int TForm1::OuterHeight() const {
+    const QMargins frame = FrameMargins(*this);
+    return height() + frame.top() + frame.bottom();
+}
 
 // The size is the outer size, frame included. The frame is known only once a
 // window manager has framed the window, so the client size follows then.
 void TForm1::SetOuterSize(int width, int height) {
     wantOuterW_ = width;
     wantOuterH_ = height;
-    const QSize frame = frameGeometry().size() - geometry().size();
-    resize(width - frame.width(), height - frame.height());
+    const QMargins frame = FrameMargins(*this);
+    resize(width - frame.left() - frame.right(), height - frame.top() - frame.bottom());
 }
 
 void TForm1::showEvent(QShowEvent* e) {
@@ -175,11 +185,11 @@ void TForm1::FitOuterSize() {
     auto* timer = new QTimer(this);
     timer->setInterval(20);
     QObject::connect(timer, &QTimer::timeout, this, [this, timer, tries] {
-        const QSize frame = frameGeometry().size() - geometry().size();
-        if (!frame.isEmpty() || ++*tries > 50) {
+        const QMargins frame = FrameMargins(*this);
+        if (!frame.isNull() || ++*tries > 50) {
             timer->deleteLater();
-            if (frame.isEmpty()) return;
-            resize(wantOuterW_ - frame.width(), wantOuterH_ - frame.height());
+            if (frame.isNull()) return;
+            resize(wantOuterW_ - frame.left() - frame.right(), wantOuterH_ - frame.top() - frame.bottom());
             CentreOnDesktop();
         }
     });

@@ -1,10 +1,15 @@
 #include "app/program_qt.h"
 
+#include <QIcon>
 #include <QSurfaceFormat>
 
 namespace sky {
 
-ProgramStart::SurfaceFormat::SurfaceFormat() {
+ProgramStart::BeforeApplication::BeforeApplication() {
+    const bool waylandSession = qgetenv("XDG_SESSION_TYPE") == "wayland" || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (waylandSession && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+
     QSurfaceFormat format;
     format.setRenderableType(QSurfaceFormat::OpenGL);
     format.setProfile(QSurfaceFormat::CompatibilityProfile);
@@ -20,6 +25,9 @@ ProgramStart::SurfaceFormat::SurfaceFormat() {
 
 ProgramStart::ProgramStart(int& argc, char** argv) : app_(argc, argv) {
     QApplication::setApplicationName(QStringLiteral("Skyburst 3D"));
+    // Docks and task switchers find the menu entry, and with it the icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(SKY_APP_ID));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/bitmap/app_icon")));
     gl_.Load(error_);
 }
 

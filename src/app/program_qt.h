@@ -15,11 +15,17 @@
 
 namespace sky {
 
-// Everything before the windows: a double-buffered RGBA compatibility
-// context with a depth buffer as the default surface format (it must be set
-// before the application object exists), the application object with the
-// game's name, and OpenGL bound. Ok() is false when OpenGL could not be
-// loaded; Error() then says from where.
+// Everything before the windows: the windowing platform, a double-buffered
+// RGBA compatibility context with a depth buffer as the default surface
+// format (both chosen before the application object exists), the application
+// object with the game's name and icon, and OpenGL bound. Ok() is false when
+// OpenGL could not be loaded; Error() then says from where.
+//
+// In a Wayland session the game runs through XWayland unless the user chose
+// a platform (QT_QPA_PLATFORM): the panels are native windows over the
+// native OpenGL view, and Qt 6.4's Wayland backend does not show native
+// child widgets (it draws them into the main window's own surface, which
+// lies under the view's). Without XWayland the Wayland backend is used.
 class ProgramStart {
 public:
     ProgramStart(int& argc, char** argv);
@@ -28,9 +34,9 @@ public:
     const GlApi& Gl() const { return gl_; }
 
 private:
-    struct SurfaceFormat {
-        SurfaceFormat();
-    } format_;
+    struct BeforeApplication {
+        BeforeApplication();
+    } before_;
     QApplication app_;
     GlApi gl_;
     std::string error_;

@@ -120,7 +120,8 @@ void TForm1::DrawScene() {
 QImage TForm1::GrabFrame() {
     if (!glReady_) return {};
     RenderContext->makeCurrent(DeviceContext->Surface());
-    const int w = DeviceContext->width(), h = DeviceContext->height();
+    const qreal scale = DeviceContext->Surface()->devicePixelRatio();
+    const int w = qRound(DeviceContext->width() * scale), h = qRound(DeviceContext->height() * scale);
     QImage image(w, h, QImage::Format_RGBA8888);
     Gl.glPixelStorei(GL_PACK_ALIGNMENT, 4);
     Gl.glReadBuffer(GL_BACK);

@@ -1,0 +1,45 @@
+#include "platform/frame_extents.h"
+
+#include <QGuiApplication>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace sky {
+
+namespace {
+
+// Whether an X11 window manager has set _NET_FRAME_EXTENTS on the window;
+// true everywhere else, where the toolkit's measure stands.
+bool FrameExtentsReported(WId id) {
+    const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11 || !x11->connection()) return true;
+    xcb_connection_t* const c = x11->connection();
+    const char name[] = "_NET_FRAME_EXTENTS";
+    xcb_intern_atom_reply_t* atom =
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
+    if (!atom) return false;
+    const xcb_atom_t extents = atom->atom;
+    std::free(atom);
+    if (extents == XCB_ATOM_NONE) return false;
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        c, xcb_get_property(c, 0, static_cast<xcb_window_t>(id), extents, XCB_ATOM_CARDINAL, 0, 4), nullptr);
+    const bool reported = reply && xcb_get_property_value_length(reply) == 16;
+    std::free(reply);
+    return reported;
+}
+
+}  // namespace
+
+QMargins FrameMargins(const QWidget& window) {
+    const QRect outer = window.frameGeometry(), inner = window.geometry();
+    const QMargins measured(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                            outer.bottom() - inner.bottom());
+    if (measured.isNull() || !window.testAttribute(Qt::WA_WState_Created) || FrameExtentsReported(window.winId()))
+        return measured;
+    return {1, 24, 1, 1};
+}
+
+}  // namespace sky
