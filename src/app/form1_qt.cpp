@@ -46,6 +46,7 @@ void TForm1::FormCreate() {
     for (int k = 1; k <= 3; ++k) {
         const QResource wav(QStringLiteral(":/sound/klang%1").arg(k));
         S.SoundData[k] = {wav.data(), static_cast<std::size_t>(wav.size())};
+        sound_.Prepare(S.SoundData[k].data, S.SoundData[k].size);
     }
     S.Language = LanguageIdFromLocale(QLocale::system().name().toStdString());
     radSprache->SetItemIndex(S.Language / 1000 - 1);
