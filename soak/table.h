@@ -1,0 +1,96 @@
+// The game as the main window plays it, without a window: the state, the
+// overview map and the aiming widgets as software canvases, and the
+// procedures the window runs for a shot. Only the computer plays.
+//
+// Direct: the shot is flown and resolved on this thread, as the worker does,
+// without frames. Threaded: the real shot worker runs it and this thread
+// plays the window thread, serving its synchronous calls and reading the
+// frame state under the shared lock between them.
+#pragma once
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "aiming/aim_widgets.h"
+#include "checks.h"
+#include "core/canvas.h"
+#include "core/game_state.h"
+#include "core/sync_call.h"
+#include "shot/shot_hooks.h"
+
+namespace sky::soak {
+
+class Table {
+public:
+    // fault receives every broken invariant, prefixed with the game and shot.
+    Table(bool threaded, std::function<void(const std::string&)> fault);
+    Table(const Table&) = delete;
+    Table& operator=(const Table&) = delete;
+
+    GameState& State() { return *s_; }
+
+    // A new landscape from the generator as it stands (the window's NewGame).
+    void NewGame();
+    // One press of the computer button at a skill level: the search, the
+    // shot, the hand-over and the end of the game; a game won is logged and
+    // the next one set up at once, as the window does.
+    void ComputerTurn(int level);
+    // Gives up the game in play (it went on too long): logged without a winner, a new one set up.
+    void AbandonGame();
+
+    const GameLog& Current() const { return current_; }
+    int GameNumber() const { return gameNumber_; }
+    // The games ended since the last call, in order.
+    std::vector<GameLog> TakeEnded();
+
+    int64_t FramesDrawn() const { return framesDrawn_; }
+    int64_t FramesRead() const { return framesRead_; }
+
+private:
+    class Waker {  // wakes the window thread for a synchronous call
+    public:
+        void Wake();
+        void Wait();  // until woken or a millisecond passed
+    private:
+        std::mutex mutex_;
+        std::condition_variable cv_;
+        bool pending_ = false;
+    };
+
+    void Fault(const std::string& what);
+    void Shoot();
+    ShotHooks WindowProcedures();
+    // The window's procedures, run on this thread.
+    void PlotTrailPixel();
+    void PlayBlastSound();
+    void PassTurn();
+    void DrawFrame();
+    void FinishShot();
+    void ReadFrame();  // what a frame reads, under the lock
+    void EndGame(int winner);
+
+    std::unique_ptr<GameState> s_;
+    const bool threaded_;
+    const std::function<void(const std::string&)> fault_;
+    Canvas imLand_, imFarben_, pb_, im2_, im3_;
+    AimWidgets aim_;
+    Waker waker_;
+    SyncCaller sync_;
+    std::atomic<int64_t> clockMs_{0};  // the worker's clock: moves on only with a frame
+
+    int gameNumber_ = 0, shotNumber_ = 0;
+    GameLog current_;
+    Standing before_{};
+    uint32_t afterAim_ = 0, blastAt_ = 0;
+    int blasts_ = 0;
+    std::vector<GameLog> ended_;
+    int64_t framesDrawn_ = 0, framesRead_ = 0;
+};
+
+}  // namespace sky::soak
