@@ -24,6 +24,7 @@
 #include "app/scene_view_qt.h"
 #include "core/game_state.h"
 #include "core/sync_call.h"
+#include "platform/image_qt.h"
 #include "platform/sound.h"
 #include "platform/widgets_qt.h"
 #include "platform/window_loss.h"
