@@ -11,9 +11,11 @@
 //   form1_shot_qt.cpp      "[Schuss]" and the procedures the shot worker calls
 //   form1_computer_qt.cpp  "[Computer]"
 //   form1_panels_qt.cpp    panel folds, help pop-ups, the banner
+//   form1_keys_qt.cpp      the Tab order, the keys of the aiming widgets and the view, the focus frame
 #pragma once
 
 #include <QOpenGLContext>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -24,6 +26,7 @@
 #include "app/scene_view_qt.h"
 #include "core/game_state.h"
 #include "core/sync_call.h"
+#include "platform/focus_frame_qt.h"
 #include "platform/image_qt.h"
 #include "platform/sound.h"
 #include "platform/widgets_qt.h"
@@ -103,6 +106,8 @@ public:
     sky::TPicture* Image1;
     // Hidden diagnostics memo
     sky::TMemo* Memo1;
+    // The frame around the control with the keyboard focus
+    sky::FocusFrame* FocusMark = nullptr;
 
     // Window events
     void FormCreate();
@@ -158,6 +163,9 @@ public:
     void SpeedButton14Click();
     void Image1Click();
     static const char* BannerAddress;
+    // The keyboard
+    bool ViewKeyDown(int key);
+
     // How a web address is opened; tests may replace it.
     std::function<void(const QString&)> OpenUrl;
     sky::SoundPlayer& Sound() { return sound_; }
@@ -190,6 +198,7 @@ protected:
 private:
     void BuildLayout();
     void ConnectHandlers();
+    void ConnectKeys();
     void CreateRenderContext();
     void PaintFrame(bool swap);
     QImage GrabFrame();
@@ -212,4 +221,6 @@ private:
     int viewportW_ = 0, viewportH_ = 0;
     int wantOuterW_ = 0, wantOuterH_ = 0;
     char decimalSeparator_ = '.';
+    // The locked control that had the focus when a shot began, and where the focus went instead.
+    QPointer<QWidget> focusBeforeShot_, focusWhileLocked_;
 };

@@ -1,5 +1,6 @@
 // The window's side of a shot: the Shoot button, and the procedures the shot
 // worker has the window thread run while it waits.
+#include <algorithm>
 #include <mutex>
 
 #include "app/form1_qt.h"
@@ -13,7 +14,12 @@ using namespace sky;
 std::vector<QWidget*> TForm1::ShotControls() const { return {SpeedButton3, im3, im2, pb, SpeedButton13, sbComp}; }
 
 void TForm1::SpeedButton3Click() {
+    // A locked control gives its focus on to the next one; it gets it back when the shot is over.
+    QWidget* focused = focusWidget();
     for (QWidget* w : ShotControls()) w->setEnabled(false);
+    const auto locked = ShotControls();
+    focusBeforeShot_ = std::find(locked.begin(), locked.end(), focused) != locked.end() ? focused : nullptr;
+    focusWhileLocked_ = focusWidget();
     {
         std::lock_guard<std::mutex> lock(S.SharedLock);
         S.ShotInFlight = 1;
@@ -51,6 +57,8 @@ void TForm1::PassTurn() {
 
 void TForm1::FinishShot() {
     for (QWidget* w : ShotControls()) w->setEnabled(true);
+    if (focusBeforeShot_ && focusWidget() == focusWhileLocked_)
+        focusBeforeShot_->setFocus(Qt::OtherFocusReason);
     if (closing_) return;  // the program ends: no winner window, no score, no new game
     const int winner = SettleEndOfGame(S);
     if (winner == 0) return;
