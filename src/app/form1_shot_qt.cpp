@@ -6,6 +6,7 @@
 #include "app/form1_qt.h"
 #include "app/form4_qt.h"
 #include "shot/impact.h"
+#include "ui/accessible_texts.h"
 #include "ui/strings.h"
 
 using namespace sky;
@@ -20,6 +21,7 @@ void TForm1::SpeedButton3Click() {
     const auto locked = ShotControls();
     focusBeforeShot_ = std::find(locked.begin(), locked.end(), focused) != locked.end() ? focused : nullptr;
     focusWhileLocked_ = focusWidget();
+    energyAtShot_ = S.Energy;
     {
         std::lock_guard<std::mutex> lock(S.SharedLock);
         S.ShotInFlight = 1;
@@ -53,6 +55,7 @@ void TForm1::PassTurn() {
     DrawOverviewMap();
     S.CurrentPlayer = 3 - S.CurrentPlayer;
     RefreshAimWidgets();
+    Announcer->Say(TurnText(S.Language, S, energyAtShot_));
 }
 
 void TForm1::FinishShot() {
@@ -62,7 +65,10 @@ void TForm1::FinishShot() {
     if (closing_) return;  // the program ends: no winner window, no score, no new game
     const int winner = SettleEndOfGame(S);
     if (winner == 0) return;
-    Form4->Memo1->SetText(WinnerText(S.Language, winner));
+    const std::string text = WinnerText(S.Language, winner);
+    Form4->Memo1->SetText(text);
+    Form4->setAccessibleName(QString::fromStdString(text));
+    Announcer->Say(text);
     Form4->exec();
     if (!closing_) NewGame();
 }
