@@ -1,5 +1,6 @@
 #include "aiming/aim_widgets.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/number_text.h"
@@ -20,7 +21,15 @@ constexpr int BarUsable = 184;
 // The old program's value for the left half-plane; kept so azimuths stay as players knew them.
 constexpr double HalfTurn = 3.1416;
 
+// Rows 2..185 are the mouse's range on the bar.
+constexpr int FirstRow = 2, LastRow = 185;
+// Keyboard steps.
+constexpr double Degree = Pi / 180;
+constexpr int PageRows = 10;
+
 int MarkRow(double power) { return Trunc(power / 100 * BarUsable + 2); }
+// The power a drag to row y gives.
+double RowPower(int y) { return static_cast<double>((y - 2) * 100) / BarUsable; }
 
 void Line(Canvas& c, int x0, int y0, int x1, int y1) {
     c.MoveTo(x0, y0);
@@ -104,17 +113,23 @@ void AimWidgets::pbMouseDown(int x, int y) {
 }
 
 void AimWidgets::pbMouseMove(int x, int y) {
-    pb_.PenWidth = 3;
     if (s_.AimDragFlags[PbFlag] != 1) return;
+    if (x == RefreshX) return TurnAzimuthNeedle(std::nullopt);
+    double a = CurrentAim().azimuth;
+    // On the vertical through the centre the direction is undefined, so it stays.
+    if (x - PbCentre != 0) {
+        a = std::atan(static_cast<double>(y - PbCentre) / static_cast<double>(x - PbCentre));
+        if (x < PbCentre) a += HalfTurn;
+    }
+    TurnAzimuthNeedle(a);
+}
+
+void AimWidgets::TurnAzimuthNeedle(std::optional<double> azimuth) {
+    pb_.PenWidth = 3;
     DrawAzimuthNeedle(FaceGrey);
-    if (x != RefreshX) {
-        double& a = CurrentAim().azimuth;
-        // On the vertical through the centre the direction is undefined, so it stays.
-        if (x - PbCentre != 0) {
-            a = std::atan(static_cast<double>(y - PbCentre) / static_cast<double>(x - PbCentre));
-            if (x < PbCentre) a += HalfTurn;
-        }
-        ShowInMemo(a);
+    if (azimuth) {
+        CurrentAim().azimuth = *azimuth;
+        ShowInMemo(*azimuth);
     }
     DrawAzimuthNeedle(NeedleGrey);
 }
@@ -140,12 +155,18 @@ void AimWidgets::im2MouseDown(int x, int y) {
 }
 
 void AimWidgets::im2MouseMove(int x, int y) {
-    im2_.PenWidth = 3;
     if (s_.AimDragFlags[Im2Flag] != 1) return;
+    // Left of the pivot the angle would flip over, so the last value stays.
+    std::optional<double> e;
+    if (x != RefreshX && x > 0) e = std::atan(static_cast<double>(y - 60) / static_cast<double>(x));
+    TiltElevationNeedle(e);
+}
+
+void AimWidgets::TiltElevationNeedle(std::optional<double> elevation) {
+    im2_.PenWidth = 3;
     DrawElevationNeedle(FaceGrey);
     double& e = CurrentAim().elevation;
-    // Left of the pivot the angle would flip over, so the last value stays.
-    if (x != RefreshX && x > 0) e = std::atan(static_cast<double>(y - 60) / static_cast<double>(x));
+    if (elevation) e = *elevation;
     if (e > 0) e = 0;
     if (e < -Pi / 2) e = -Pi / 2;
     ShowInMemo(e);
@@ -173,8 +194,11 @@ void AimWidgets::im3MouseDown(int x, int y) {
 }
 
 void AimWidgets::im3MouseMove(int x, int y) {
-    const bool dragging = s_.AimDragFlags[Im3Flag] == 1 && y > 1 && y < 186;
-    if (!dragging && x != RefreshX) return;
+    if (x == RefreshX) return MovePowerMark(std::nullopt);
+    if (s_.AimDragFlags[Im3Flag] == 1 && y >= FirstRow && y <= LastRow) MovePowerMark(RowPower(y));
+}
+
+void AimWidgets::MovePowerMark(std::optional<double> power) {
     double& v = CurrentAim().power;
 
     // Wipe five rows around the old mark, face grey on the bar and panel grey beside it.
@@ -188,7 +212,7 @@ void AimWidgets::im3MouseMove(int x, int y) {
     im3_.PenColour = White;
     im3_.Rectangle(5, 0, 20, 188);
 
-    if (x != RefreshX) v = static_cast<double>((y - 2) * 100) / BarUsable;
+    if (power) v = *power;
     ShowInMemo(v);
 
     const int row = MarkRow(v);
@@ -198,5 +222,72 @@ void AimWidgets::im3MouseMove(int x, int y) {
 }
 
 void AimWidgets::im3MouseUp(int, int) { s_.AimDragFlags[Im3Flag] = 0; }
+
+// ---- keyboard ----
+
+bool AimWidgets::pbKeyDown(AimKey key, bool fine) {
+    const double step = fine ? Degree / 10 : Degree;
+    switch (key) {
+        case AimKey::Right: SetAzimuth(CurrentAim().azimuth + step); return true;
+        case AimKey::Left: SetAzimuth(CurrentAim().azimuth - step); return true;
+        case AimKey::PageDown: SetAzimuth(CurrentAim().azimuth + 10 * Degree); return true;
+        case AimKey::PageUp: SetAzimuth(CurrentAim().azimuth - 10 * Degree); return true;
+        default: return false;
+    }
+}
+
+bool AimWidgets::im2KeyDown(AimKey key, bool fine) {
+    const double step = fine ? Degree / 10 : Degree;
+    switch (key) {
+        case AimKey::Up: SetElevation(CurrentAim().elevation - step); return true;
+        case AimKey::Down: SetElevation(CurrentAim().elevation + step); return true;
+        case AimKey::PageUp: SetElevation(CurrentAim().elevation - 10 * Degree); return true;
+        case AimKey::PageDown: SetElevation(CurrentAim().elevation + 10 * Degree); return true;
+        default: return false;
+    }
+}
+
+bool AimWidgets::im3KeyDown(AimKey key) {
+    // The mark's place in rows. A value between two mouse rows (the start
+    // aim, the computer's) steps to the nearer row in the key's direction.
+    const double at = CurrentAim().power * BarUsable / 100 + 2;
+    const int above = static_cast<int>(std::ceil(at - 1e-9)) - 1, below = static_cast<int>(std::floor(at + 1e-9)) + 1;
+    int row;
+    switch (key) {
+        case AimKey::Up: row = above; break;
+        case AimKey::Down: row = below; break;
+        case AimKey::PageUp: row = above - (PageRows - 1); break;
+        case AimKey::PageDown: row = below + (PageRows - 1); break;
+        case AimKey::Home: row = FirstRow; break;
+        case AimKey::End: row = LastRow; break;
+        default: return false;
+    }
+    SetPowerRow(std::clamp(row, FirstRow, LastRow));
+    return true;
+}
+
+void AimWidgets::SetAzimuth(double azimuth) {
+    while (azimuth < -Pi / 2) azimuth += 2 * Pi;
+    while (azimuth >= 3 * Pi / 2) azimuth -= 2 * Pi;
+    s_.TrailLength = 0;
+    TurnAzimuthNeedle(azimuth);
+    DrawScene();
+}
+
+void AimWidgets::SetElevation(double elevation) {
+    s_.TrailLength = 0;
+    TiltElevationNeedle(elevation);
+    DrawScene();
+}
+
+void AimWidgets::SetPower(double power) {
+    SetPowerRow(std::clamp(Round(power * BarUsable / 100) + 2, FirstRow, LastRow));
+}
+
+void AimWidgets::SetPowerRow(int row) {
+    s_.TrailLength = 0;
+    MovePowerMark(RowPower(row));
+    DrawScene();
+}
 
 }  // namespace sky

@@ -186,6 +186,8 @@ void TForm1::ConnectHandlers() {
     im3->OnMouseDown = [this](int x, int y) { aim_->im3MouseDown(x, y); };
     im3->OnMouseMove = [this](int x, int y) { aim_->im3MouseMove(x, y); };
     im3->OnMouseUp = [this](int x, int y) { aim_->im3MouseUp(x, y); };
+    ConnectKeys();
+    ConnectAccess();
 
     ShowNotice = [this](const QString& title, const QString& text) {
         QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);

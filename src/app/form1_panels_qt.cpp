@@ -5,37 +5,45 @@
 #include "platform/frame_extents.h"
 #include "ui/strings.h"
 
+bool TForm1::SettingsFolded() const { return Panel3->width() == 40; }
+bool TForm1::WindFolded() const { return SpeedButton2->Caption() == "[>>]"; }
+bool TForm1::ComputerFolded() const { return Panel2->height() <= 230; }
+
+// Each fold renames its button for a screen reader: it says what a press does next.
 void TForm1::SpeedButton1Click() {
-    if (Panel3->width() == 40) {
+    if (SettingsFolded()) {
         SpeedButton1->SetCaption("[<<]");
         Panel3->resize(205, Panel3->height());
     } else {
         Panel3->resize(40, Panel3->height());
         SpeedButton1->SetCaption("[>>]");
     }
+    UpdateAccessibleTexts();
     FormResize();
 }
 
 void TForm1::SpeedButton2Click() {
-    if (SpeedButton2->Caption() == "[<<]") {
+    if (!WindFolded()) {
         SpeedButton2->SetCaption("[>>]");
         Panel1->resize(imLand->width() + 14, Panel1->height());
     } else {
         SpeedButton2->SetCaption("[<<]");
         Panel1->resize(326, Panel1->height());
     }
+    UpdateAccessibleTexts();
     FormResize();
 }
 
 // Anchored at its top, so folding needs no re-docking.
 void TForm1::SpeedButton15Click() {
-    if (Panel2->height() > 230) {
+    if (!ComputerFolded()) {
         Panel2->resize(Panel2->width(), 230);
         SpeedButton15->SetGlyph(imUnten->pixmap());
     } else {
         Panel2->resize(Panel2->width(), 335);
         SpeedButton15->SetGlyph(imOben->pixmap());
     }
+    UpdateAccessibleTexts();
 }
 
 // Positions are on the screen: the window's outer corner, one side border

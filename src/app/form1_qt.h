@@ -11,9 +11,12 @@
 //   form1_shot_qt.cpp      "[Schuss]" and the procedures the shot worker calls
 //   form1_computer_qt.cpp  "[Computer]"
 //   form1_panels_qt.cpp    panel folds, help pop-ups, the banner
+//   form1_keys_qt.cpp      the Tab order, the keys of the aiming widgets and the view, the focus frame
+//   form1_access_qt.cpp    what a screen reader says: names, descriptions, values, announcements
 #pragma once
 
 #include <QOpenGLContext>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -24,6 +27,9 @@
 #include "app/scene_view_qt.h"
 #include "core/game_state.h"
 #include "core/sync_call.h"
+#include "platform/accessible_qt.h"
+#include "platform/focus_frame_qt.h"
+#include "platform/image_qt.h"
 #include "platform/sound.h"
 #include "platform/widgets_qt.h"
 #include "platform/window_loss.h"
@@ -102,6 +108,9 @@ public:
     sky::TPicture* Image1;
     // Hidden diagnostics memo
     sky::TMemo* Memo1;
+    // The keyboard focus frame, and what a screen reader hears away from the focus
+    sky::FocusFrame* FocusMark = nullptr;
+    sky::LiveAnnouncer* Announcer = nullptr;
 
     // Window events
     void FormCreate();
@@ -156,7 +165,14 @@ public:
     void SpeedButton12Click();
     void SpeedButton14Click();
     void Image1Click();
+    bool SettingsFolded() const;
+    bool WindFolded() const;
+    bool ComputerFolded() const;
     static const char* BannerAddress;
+    // The keyboard and the screen reader
+    bool ViewKeyDown(int key);
+    void UpdateAccessibleTexts();
+
     // How a web address is opened; tests may replace it.
     std::function<void(const QString&)> OpenUrl;
     sky::SoundPlayer& Sound() { return sound_; }
@@ -189,6 +205,9 @@ protected:
 private:
     void BuildLayout();
     void ConnectHandlers();
+    void ConnectKeys();
+    void ConnectAccess();
+    const sky::Aim& ShownAim() const;
     void CreateRenderContext();
     void PaintFrame(bool swap);
     QImage GrabFrame();
@@ -211,4 +230,7 @@ private:
     int viewportW_ = 0, viewportH_ = 0;
     int wantOuterW_ = 0, wantOuterH_ = 0;
     char decimalSeparator_ = '.';
+    sky::OneBased<int32_t, 2> energyAtShot_;
+    // The locked control that had the focus when a shot began, and where the focus went instead.
+    QPointer<QWidget> focusBeforeShot_, focusWhileLocked_;
 };

@@ -60,6 +60,7 @@ void TForm1::ApplyLanguage() {
     sbComp->SetCaption(str(17));
     radComp->SetCaption(str(18));
     radComp->SetItems(str(19));
+    UpdateAccessibleTexts();
 }
 
 void TForm1::UpdateStatusLabels() {

@@ -1,10 +1,12 @@
 // The window's side of a shot: the Shoot button, and the procedures the shot
 // worker has the window thread run while it waits.
+#include <algorithm>
 #include <mutex>
 
 #include "app/form1_qt.h"
 #include "app/form4_qt.h"
 #include "shot/impact.h"
+#include "ui/accessible_texts.h"
 #include "ui/strings.h"
 
 using namespace sky;
@@ -13,7 +15,13 @@ using namespace sky;
 std::vector<QWidget*> TForm1::ShotControls() const { return {SpeedButton3, im3, im2, pb, SpeedButton13, sbComp}; }
 
 void TForm1::SpeedButton3Click() {
+    // A locked control gives its focus on to the next one; it gets it back when the shot is over.
+    QWidget* focused = focusWidget();
     for (QWidget* w : ShotControls()) w->setEnabled(false);
+    const auto locked = ShotControls();
+    focusBeforeShot_ = std::find(locked.begin(), locked.end(), focused) != locked.end() ? focused : nullptr;
+    focusWhileLocked_ = focusWidget();
+    energyAtShot_ = S.Energy;
     {
         std::lock_guard<std::mutex> lock(S.SharedLock);
         S.ShotInFlight = 1;
@@ -47,14 +55,20 @@ void TForm1::PassTurn() {
     DrawOverviewMap();
     S.CurrentPlayer = 3 - S.CurrentPlayer;
     RefreshAimWidgets();
+    Announcer->Say(TurnText(S.Language, S, energyAtShot_));
 }
 
 void TForm1::FinishShot() {
     for (QWidget* w : ShotControls()) w->setEnabled(true);
+    if (focusBeforeShot_ && focusWidget() == focusWhileLocked_)
+        focusBeforeShot_->setFocus(Qt::OtherFocusReason);
     if (closing_) return;  // the program ends: no winner window, no score, no new game
     const int winner = SettleEndOfGame(S);
     if (winner == 0) return;
-    Form4->Memo1->SetText(WinnerText(S.Language, winner));
+    const std::string text = WinnerText(S.Language, winner);
+    Form4->Memo1->SetText(text);
+    Form4->setAccessibleName(QString::fromStdString(text));
+    Announcer->Say(text);
     Form4->exec();
     if (!closing_) NewGame();
 }

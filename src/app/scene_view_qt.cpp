@@ -1,6 +1,7 @@
 // The OpenGL surface of the main window, and the frames drawn on it.
 #include "app/scene_view_qt.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <mutex>
@@ -16,7 +17,11 @@ namespace {
 // The native window the frames are drawn into and swapped on.
 class GlSurface : public QWindow {
 public:
-    explicit GlSurface(SceneView* view) : view_(view) { setSurfaceType(QSurface::OpenGLSurface); }
+    // The keyboard stays with the main window, whose focus chain has the view as a stop.
+    explicit GlSurface(SceneView* view) : view_(view) {
+        setSurfaceType(QSurface::OpenGLSurface);
+        setFlag(Qt::WindowDoesNotAcceptFocus);
+    }
 
 protected:
     void exposeEvent(QExposeEvent*) override {
@@ -35,6 +40,11 @@ SceneView::SceneView(QWidget* parent)
     : QWidget(parent), surface_(new GlSurface(this)), exposeFilter_(surface_) {
     container_ = QWidget::createWindowContainer(surface_, this);
     container_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    container_->setFocusPolicy(Qt::NoFocus);
+}
+
+void SceneView::keyPressEvent(QKeyEvent* e) {
+    if (!(OnKeyDown && OnKeyDown(e->key()))) QWidget::keyPressEvent(e);
 }
 
 void SceneView::resizeEvent(QResizeEvent*) { container_->setGeometry(rect()); }
@@ -43,6 +53,8 @@ void SceneView::Mouse(QMouseEvent* e) {
     const QPoint p = e->position().toPoint();
     switch (e->type()) {
         case QEvent::MouseButtonPress:
+            // The press lands on the native surface, past the toolkit's click-to-focus.
+            if (focusPolicy() & Qt::ClickFocus) setFocus(Qt::MouseFocusReason);
             if (OnMouseDown) OnMouseDown(e->button(), p.x(), p.y());
             break;
         case QEvent::MouseMove:

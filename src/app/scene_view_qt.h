@@ -1,6 +1,7 @@
 // The 3D view of the main window: a native OpenGL window covering the client
 // area, so that a frame is drawn and swapped the moment it is asked for. It
-// forwards its exposure and its mouse to the main window.
+// forwards its exposure, its mouse and, as a focus stop of the window, its
+// keys to the main window.
 #pragma once
 
 #include <QImage>
@@ -25,9 +26,12 @@ public:
     std::function<void()> OnExpose;
     std::function<QImage()> OnGrab;
     std::function<void(Qt::MouseButton, int, int)> OnMouseDown, OnMouseMove, OnMouseUp;
+    // A key pressed while the view has the focus; answers whether it was used.
+    std::function<bool(int key)> OnKeyDown;
     void Mouse(QMouseEvent* e);
 
 protected:
+    void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override { Mouse(e); }
     void mouseMoveEvent(QMouseEvent* e) override { Mouse(e); }
     void mouseReleaseEvent(QMouseEvent* e) override { Mouse(e); }

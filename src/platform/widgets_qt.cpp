@@ -2,10 +2,13 @@
 
 #include <QButtonGroup>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
 #include <QTextBlock>
+
+#include <algorithm>
 
 namespace sky {
 
@@ -20,6 +23,14 @@ void SetBackground(QWidget* w, QColor colour) {
     pal.setColor(QPalette::Button, colour);
     w->setPalette(pal);
     w->setAutoFillBackground(true);
+}
+
+// A control a player can reach with Tab: itself, or one of its items.
+bool TakesTab(const QWidget* w) {
+    if (w->focusPolicy() & Qt::TabFocus) return true;
+    const auto children = w->findChildren<QWidget*>();
+    return std::any_of(children.begin(), children.end(),
+                       [](const QWidget* c) { return (c->focusPolicy() & Qt::TabFocus) != 0; });
 }
 
 }  // namespace
@@ -45,7 +56,31 @@ void StyleText(QWidget* w, QColor colour) {
 
 void Place(QWidget* w, int left, int top, int width, int height) { w->setGeometry(left, top, width, height); }
 
+void SetTabChain(const std::vector<QWidget*>& chain) {
+    std::vector<Qt::FocusPolicy> policies;
+    for (QWidget* w : chain) {
+        policies.push_back(w->focusPolicy());
+        if (w->focusPolicy() == Qt::NoFocus) w->setFocusPolicy(Qt::TabFocus);
+    }
+    for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+    for (std::size_t i = 0; i < chain.size(); ++i) chain[i]->setFocusPolicy(policies[i]);
+}
+
 TPanel::TPanel(QWidget* parent) : QWidget(parent) { SetBackground(this, QColor(PanelGrey)); }
+
+void TPanel::resizeEvent(QResizeEvent*) {
+    const QRect inside = rect();
+    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (w->geometry().intersects(inside) || w->isHidden() || !TakesTab(w)) continue;
+        w->hide();
+        foldedAway_.emplace_back(w);
+    }
+    std::erase_if(foldedAway_, [&](const QPointer<QWidget>& w) {
+        if (w && !w->geometry().intersects(inside)) return false;
+        if (w) w->show();
+        return true;
+    });
+}
 
 TShape::TShape(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
 
@@ -67,11 +102,21 @@ void TBevel::paintEvent(QPaintEvent*) {
 
 TFlatButton::TFlatButton(QWidget* parent) : QToolButton(parent) {
     setAutoRaise(true);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
     StyleText(this);
     connect(this, &QToolButton::clicked, this, [this] {
         if (OnClick) OnClick();
     });
+}
+
+void TFlatButton::keyPressEvent(QKeyEvent* e) {
+    // Space is the toolkit's own; Return is what a player expects of a button too.
+    const bool plain = (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && plain) {
+        click();
+        return;
+    }
+    QToolButton::keyPressEvent(e);
 }
 
 void TFlatButton::SetCaption(const std::string& caption) { setText(Q(caption)); }
@@ -135,6 +180,7 @@ TRadioGroup::TRadioGroup(QWidget* parent) : QWidget(parent), group_(new QButtonG
     StyleText(this);
     connect(group_, &QButtonGroup::idClicked, this, [this](int id) {
         index_ = id;
+        PlaceTabStop();
         if (OnClick) OnClick();
     });
 }
@@ -157,7 +203,6 @@ void TRadioGroup::SetItems(const std::string& items) {
     while (buttons_.size() < items_.size()) {
         auto* b = new QRadioButton(this);
         StyleText(b);
-        b->setFocusPolicy(Qt::NoFocus);
         group_->addButton(b, static_cast<int>(buttons_.size()));
         b->show();
         buttons_.push_back(b);
@@ -180,6 +225,15 @@ void TRadioGroup::SetItemIndex(int index) {
         checked->setChecked(false);
         group_->setExclusive(true);
     }
+    PlaceTabStop();
+}
+
+// Only the checked item (the first while none is) is a Tab stop. The others
+// are still reached by the arrow keys: the toolkit moves the focus within an
+// exclusive group whatever the items' focus policy, and checks the new item.
+void TRadioGroup::PlaceTabStop() {
+    for (std::size_t i = 0; i < buttons_.size(); ++i)
+        buttons_[i]->setFocusPolicy(static_cast<int>(i) == std::max(index_, 0) ? Qt::TabFocus : Qt::NoFocus);
 }
 
 QRadioButton* TRadioGroup::ItemButton(int index) const {
@@ -217,50 +271,6 @@ void TRadioGroup::paintEvent(QPaintEvent*) {
 
 void TPicture::mouseReleaseEvent(QMouseEvent* e) {
     if (OnClick && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) OnClick();
-}
-
-TImage::TImage(QWidget* parent, int width, int height)
-    : QWidget(parent), canvas_(width, height, PanelGrey) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    resize(width, height);
-}
-
-void TImage::Changed() {
-    if (canvas_.Version() != shownVersion_) update();
-}
-
-void TImage::paintEvent(QPaintEvent*) {
-    const QImage img(reinterpret_cast<const uchar*>(canvas_.Bits()), canvas_.Width(), canvas_.Height(),
-                     canvas_.Width() * 4, QImage::Format_RGB32);
-    QPainter painter(this);
-    painter.drawImage(0, 0, img);
-    // Locked: the face shows through a veil of the panel grey, which leaves
-    // the panel-grey surroundings as they are and the canvas untouched.
-    if (!isEnabled()) painter.fillRect(rect(), QColor(RedOf(PanelGrey), GreenOf(PanelGrey), BlueOf(PanelGrey), 150));
-    shownVersion_ = canvas_.Version();
-}
-
-void TImage::changeEvent(QEvent* e) {
-    QWidget::changeEvent(e);
-    if (e->type() == QEvent::EnabledChange) update();
-}
-
-void TImage::mousePressEvent(QMouseEvent* e) {
-    const QPoint p = e->position().toPoint();
-    if (OnMouseDown) OnMouseDown(p.x(), p.y());
-    Changed();
-}
-
-void TImage::mouseMoveEvent(QMouseEvent* e) {
-    const QPoint p = e->position().toPoint();
-    if (OnMouseMove) OnMouseMove(p.x(), p.y());
-    Changed();
-}
-
-void TImage::mouseReleaseEvent(QMouseEvent* e) {
-    const QPoint p = e->position().toPoint();
-    if (OnMouseUp) OnMouseUp(p.x(), p.y());
-    Changed();
 }
 
 }  // namespace sky

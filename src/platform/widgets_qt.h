@@ -1,11 +1,12 @@
 // The thin replacements for the desktop controls the game's windows are laid
-// out with: panels, flat buttons, radio groups, labels, memos, shapes and
-// image controls that show a sky::Canvas unscaled. Positions and sizes are
+// out with: panels, flat buttons, radio groups, labels, memos and shapes (the
+// image control has a file of its own, image_qt.h). Positions and sizes are
 // set by the caller in pixels, as in the layout tables.
 #pragma once
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QToolButton>
 #include <QWidget>
 
@@ -25,10 +26,23 @@ namespace sky {
 QFont ControlFont();
 void StyleText(QWidget* w, QColor colour = QColor(TextDark));
 void Place(QWidget* w, int left, int top, int width, int height);
+// Puts the widgets into the window's Tab order one after the other, whatever
+// their focus policies (the toolkit orders only widgets that take the focus,
+// so each takes it for the moment and gets its own policy back).
+void SetTabChain(const std::vector<QWidget*>& chain);
 
+// A panel. Folded smaller than its contents, it hides the controls it cuts
+// off entirely, so that Tab and a screen reader pass over them, and shows
+// them again when it unfolds. Labels and pictures are left as they are.
 class TPanel : public QWidget {
 public:
     explicit TPanel(QWidget* parent);
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    std::vector<QPointer<QWidget>> foldedAway_;
 };
 
 // A rectangle outline in white with no fill; lets the mouse through.
@@ -49,7 +63,8 @@ protected:
     void paintEvent(QPaintEvent*) override;
 };
 
-// A flat button: no frame until the mouse is over it.
+// A flat button: no frame until the mouse is over it. Tab reaches it, Space
+// or Return presses it; a click leaves the focus where it was.
 class TFlatButton : public QToolButton {
 public:
     explicit TFlatButton(QWidget* parent);
@@ -57,6 +72,9 @@ public:
     std::string Caption() const;
     void SetGlyph(const QPixmap& glyph);
     std::function<void()> OnClick;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
 };
 
 // A label that sizes itself to its text.
@@ -84,7 +102,9 @@ protected:
 };
 
 // A radio group: a caption on an etched frame and one column of items.
-// OnClick fires on a user's pick only, never when code sets the index or the items.
+// OnClick fires on a user's pick only (a click, or the arrow keys on the
+// focused item), never when code sets the index or the items. Tab enters the
+// group at its checked item; the arrow keys move within it.
 class TRadioGroup : public QWidget {
 public:
     explicit TRadioGroup(QWidget* parent);
@@ -104,6 +124,7 @@ protected:
 
 private:
     void LayoutItems();
+    void PlaceTabStop();
     std::string caption_;
     std::vector<std::string> items_;
     std::vector<QRadioButton*> buttons_;
@@ -119,28 +140,6 @@ public:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
-};
-
-// Shows a canvas of its own size unscaled and reports the mouse in its own
-// pixels; while a button is held, moves keep coming from outside its bounds.
-class TImage : public QWidget {
-public:
-    TImage(QWidget* parent, int width, int height);
-    sky::Canvas& Canvas() { return canvas_; }
-    // Shows the canvas again if it changed since it was last shown.
-    void Changed();
-    std::function<void(int x, int y)> OnMouseDown, OnMouseMove, OnMouseUp;
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-    void changeEvent(QEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-
-private:
-    sky::Canvas canvas_;
-    uint64_t shownVersion_ = ~uint64_t{0};
 };
 
 }  // namespace sky
