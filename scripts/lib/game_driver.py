@@ -159,25 +159,21 @@ class Game:
         return None
 
     def answer_winner(self, wid, timeout=5):
-        """Answers the winner window with its OK button (Return when a click
-        does not close it); whether it went away."""
+        """Clicks the winner window's OK button until the window goes away;
+        whether it did. One click may not be enough: a click while a context
+        menu is open (a right click on the window's text opens one) only
+        closes the menu, as on any desktop. Return does not answer it: its OK
+        is a flat button, not a default button."""
         deadline = time.time() + timeout
-        clicked = False
         while time.time() < deadline:
             if self.winner_window() != wid:
                 return True
-            if not clicked:
-                out = subprocess.run(["xwininfo", "-id", wid], capture_output=True, text=True, timeout=10).stdout
-                corner = re.search(r"Absolute upper-left X:\s+(-?\d+).*?Absolute upper-left Y:\s+(-?\d+)", out, re.S)
-                if corner:
-                    xdotool("mousemove", int(corner.group(1)) + WINNER_OK[0], int(corner.group(2)) + WINNER_OK[1],
-                            "click", 1)
-                clicked = True
-            elif xdotool("getactivewindow") == wid:
-                xdotool("key", "Return")
-            else:
-                xdotool("windowactivate", wid)
-            time.sleep(0.2)
+            out = subprocess.run(["xwininfo", "-id", wid], capture_output=True, text=True, timeout=10).stdout
+            corner = re.search(r"Absolute upper-left X:\s+(-?\d+).*?Absolute upper-left Y:\s+(-?\d+)", out, re.S)
+            if corner:
+                xdotool("mousemove", int(corner.group(1)) + WINNER_OK[0], int(corner.group(2)) + WINNER_OK[1],
+                        "click", 1)
+            time.sleep(0.4)
         return self.winner_window() != wid
 
     def answers(self, timeout=5):
@@ -263,8 +259,11 @@ class Game:
 
     def dump_threads(self):
         """Every thread's backtrace, taken with gdb from the running process."""
-        result = subprocess.run(["gdb", "-p", str(self.proc.pid), "-batch", "-ex", "thread apply all bt"],
-                                capture_output=True, text=True, timeout=120)
+        try:
+            result = subprocess.run(["gdb", "-p", str(self.proc.pid), "-batch", "-ex", "thread apply all bt"],
+                                    capture_output=True, text=True, timeout=120)
+        except (OSError, subprocess.TimeoutExpired) as e:
+            return "no backtrace: %s" % e
         return result.stdout + result.stderr
 
     def sound_heard(self):
