@@ -17,6 +17,9 @@ SANITIZER_MARKS = ("ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime e
                    "WARNING: ThreadSanitizer", "malloc(): ", "free(): ", "double free",
                    "corrupted size", "munmap_chunk", "Segmentation fault")
 
+WINNER_SIZE = (155, 86)     # the winner window, borderless
+WINNER_OK = (60 + 20, 57 + 11)  # the middle of its OK button
+
 # Where the controls lie inside the client area (see src/app/form1_layout_qt.cpp):
 # panels 2, 3 and 4 are docked to the right and bottom edges, 5 pixels off.
 def panel_origin(panel, width, height):
@@ -36,6 +39,23 @@ def xdotool(*args, check=False, timeout=10):
     return result.stdout.strip()
 
 
+def is_managed(wid):
+    """Whether the window manager manages the window (a top-level window, not a native child)."""
+    out = subprocess.run(["xprop", "-id", str(wid), "WM_STATE"], capture_output=True, text=True, timeout=10).stdout
+    return "window state" in out
+
+
+def screen_size():
+    out = subprocess.run(["xwininfo", "-root"], capture_output=True, text=True, timeout=10).stdout
+    return int(re.search(r"Width:\s+(\d+)", out).group(1)), int(re.search(r"Height:\s+(\d+)", out).group(1))
+
+
+def grab(x, y, width, height):
+    """The screen's pixels in a rectangle, as RGB bytes, row by row."""
+    return subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (width, height, x, y),
+                           "-depth", "8", "rgb:-"], capture_output=True, timeout=10).stdout
+
+
 class Game:
     """One run of the game binary with its sound going to a file."""
 
@@ -49,6 +69,7 @@ class Game:
         self.log = open(self.log_path, "wb")
         self.proc = subprocess.Popen([binary], env=env, stdout=self.log, stderr=subprocess.STDOUT)
         self.wid = None
+        self._pid_of = {}
 
     # ---- the window ----
     def wait_window(self, timeout=20):
@@ -57,8 +78,11 @@ class Game:
             if self.proc.poll() is not None:
                 raise RuntimeError("the game ended at start-up with %s" % self.proc.returncode)
             ids = xdotool("search", "--all", "--onlyvisible", "--pid", self.proc.pid, "--name", "^%s$" % TITLE).split()
-            if ids:
-                self.wid = ids[0]
+            # The panels are native windows with the same name: the main
+            # window is the one the window manager manages.
+            managed = [i for i in ids if is_managed(i)]
+            if managed:
+                self.wid = managed[0]
                 return self.wid
             time.sleep(0.1)
         raise RuntimeError("no window within %d s" % timeout)
@@ -94,6 +118,63 @@ class Game:
         gx, gy, w, h = self.geometry()
         px, py = panel_origin(panel, w, h)
         xdotool("mousemove", gx + px + x, gy + py + y, "click", button)
+
+    def layout(self):
+        """One look at the main window: its client area on the screen
+        (x, y, width, height), whether it is shown, and the sizes of its
+        native panels, (width, height) each."""
+        out = subprocess.run(["xwininfo", "-children", "-stats", "-id", self.wid], capture_output=True, text=True,
+                             timeout=10).stdout
+        value = lambda key: int(re.search(key + r":\s+(-?\d+)", out).group(1))
+        area = (value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"), value("Height"))
+        panels = [(int(w), int(h)) for w, h in re.findall(r"^\s+0x[0-9a-f]+ .*\)\s+(\d+)x(\d+)[+-]", out, re.M)]
+        return area, "IsViewable" in out, panels
+
+    def windows(self):
+        """The program's windows that the window manager lists besides the
+        main one (the notice, a help pop-up, the winner window): (id, width, height)."""
+        out = subprocess.run(["xprop", "-root", "_NET_CLIENT_LIST"], capture_output=True, text=True, timeout=10).stdout
+        found = []
+        for wid in re.findall(r"0x[0-9a-f]+", out):
+            wid = str(int(wid, 16))
+            if wid == self.wid:
+                continue
+            if wid not in self._pid_of:
+                pid = subprocess.run(["xprop", "-id", wid, "_NET_WM_PID"], capture_output=True, text=True,
+                                     timeout=10).stdout
+                self._pid_of[wid] = int(pid.split("=")[1]) if "=" in pid else None
+            if self._pid_of[wid] != self.proc.pid:
+                continue
+            info = subprocess.run(["xwininfo", "-id", wid], capture_output=True, text=True, timeout=10).stdout
+            size = re.search(r"Width:\s+(\d+).*?Height:\s+(\d+)", info, re.S)
+            if size and "IsViewable" in info:
+                found.append((wid, int(size.group(1)), int(size.group(2))))
+        return found
+
+    def winner_window(self):
+        """The winner window (borderless, 155 x 86) when it is shown."""
+        for wid, w, h in self.windows():
+            if (w, h) == WINNER_SIZE:
+                return wid
+        return None
+
+    def answer_winner(self, wid, timeout=5):
+        """Clicks the winner window's OK button until the window goes away;
+        whether it did. One click may not be enough: a click while a context
+        menu is open (a right click on the window's text opens one) only
+        closes the menu, as on any desktop. Return does not answer it: its OK
+        is a flat button, not a default button."""
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            if self.winner_window() != wid:
+                return True
+            out = subprocess.run(["xwininfo", "-id", wid], capture_output=True, text=True, timeout=10).stdout
+            corner = re.search(r"Absolute upper-left X:\s+(-?\d+).*?Absolute upper-left Y:\s+(-?\d+)", out, re.S)
+            if corner:
+                xdotool("mousemove", int(corner.group(1)) + WINNER_OK[0], int(corner.group(2)) + WINNER_OK[1],
+                        "click", 1)
+            time.sleep(0.4)
+        return self.winner_window() != wid
 
     def answers(self, timeout=5):
         """Whether the program still serves its X connection: its window's
@@ -172,6 +253,18 @@ class Game:
         samples = struct.unpack("<%dh" % (len(data) // 2), data[:len(data) // 2 * 2])
         loud = sum(1 for i in range(0, len(samples) - 1, 2) if abs(samples[i]) > 64 or abs(samples[i + 1]) > 64)
         return loud / 22050.0, growing
+
+    def stderr_tail(self, lines=30):
+        return "\n".join(self.stderr_text().splitlines()[-lines:])
+
+    def dump_threads(self):
+        """Every thread's backtrace, taken with gdb from the running process."""
+        try:
+            result = subprocess.run(["gdb", "-p", str(self.proc.pid), "-batch", "-ex", "thread apply all bt"],
+                                    capture_output=True, text=True, timeout=120)
+        except (OSError, subprocess.TimeoutExpired) as e:
+            return "no backtrace: %s" % e
+        return result.stdout + result.stderr
 
     def sound_heard(self):
         if not os.path.exists(self.audio):
