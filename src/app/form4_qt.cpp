@@ -1,6 +1,7 @@
 #include "app/form4_qt.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 
 TForm4::TForm4(QWidget* parent) : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog) {
@@ -31,6 +32,14 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent, Qt::FramelessWindowHint | Qt::
 }
 
 void TForm4::SpeedButton1Click() { done(QDialog::Accepted); }
+
+void TForm4::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space) {
+        SpeedButton1Click();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
 
 // The text must show no caret and not be selectable by keyboard: the window keeps the focus itself.
 void TForm4::Memo1Enter() { setFocus(Qt::OtherFocusReason); }

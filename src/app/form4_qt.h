@@ -14,4 +14,9 @@ public:
 
     void SpeedButton1Click();
     void Memo1Enter();
+
+protected:
+    // Return, Enter and Space answer OK from the keyboard: the flat OK button
+    // is no dialog default, and the window keeps the focus itself.
+    void keyPressEvent(QKeyEvent* e) override;
 };

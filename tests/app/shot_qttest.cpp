@@ -115,7 +115,7 @@ TEST(Shot, ABeatenPlayerEndsTheGameWithTheWinnersEnergyAsScore) {
         if (f.Form4->isVisible()) {
             text = QString::fromStdString(f.Form4->Memo1->Lines().front());
             g.Screenshot("winner");
-            QTest::mouseClick(f.Form4->SpeedButton1, Qt::LeftButton);
+            QTest::keyClick(f.Form4, Qt::Key_Return);  // answered from the keyboard
         }
     });
     closer.start(20);
