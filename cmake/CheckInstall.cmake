@@ -53,6 +53,7 @@ expect(share/metainfo/${APP_ID}.metainfo.xml 5 "3c3f786d6c" "XML")  # <?xml
 expect(share/icons/hicolor/scalable/apps/${APP_ID}.svg 5 "3c3f786d6c" "XML")
 expect(share/man/man6/skyburst3d.6.gz 2 "1f8b" "gzip")
 expect(share/doc/skyburst3d/copyright 3 "4d4954" "the MIT licence")  # MIT
+expect(share/doc/skyburst3d/changelog.gz 2 "1f8b" "gzip")
 
 # The menu entry starts the installed program and names the installed icon.
 set(entry ${PREFIX}/share/applications/${APP_ID}.desktop)
