@@ -22,6 +22,7 @@ constexpr Colour NeedleGrey = Rgb(119, 119, 119);  // needles, the power mark, t
 constexpr Colour TextDark = Rgb(77, 77, 77);       // bold captions and texts
 constexpr Colour LabelGrey = Rgb(85, 85, 85);      // the energy labels before the first game
 constexpr Colour DisabledText = Rgb(150, 150, 150);  // captions of locked buttons
+constexpr Colour EtchGrey = Rgb(160, 160, 160);    // the dark line of an etched line or frame
 constexpr Colour White = Rgb(255, 255, 255);       // outlines and frames
 
 }  // namespace sky

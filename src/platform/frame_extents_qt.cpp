@@ -1,11 +1,9 @@
 #include "platform/frame_extents.h"
 
-#include <QGuiApplication>
-
-#include <xcb/xcb.h>
-
 #include <cstdlib>
 #include <cstring>
+
+#include "platform/x11_connection.h"
 
 namespace sky {
 
@@ -14,9 +12,8 @@ namespace {
 // Whether an X11 window manager has set _NET_FRAME_EXTENTS on the window;
 // true everywhere else, where the toolkit's measure stands.
 bool FrameExtentsReported(WId id) {
-    const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11 || !x11->connection()) return true;
-    xcb_connection_t* const c = x11->connection();
+    xcb_connection_t* const c = X11Connection();
+    if (!c) return true;
     const char name[] = "_NET_FRAME_EXTENTS";
     xcb_intern_atom_reply_t* atom =
         xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, static_cast<uint16_t>(std::strlen(name)), name), nullptr);

@@ -1,12 +1,12 @@
 // Termination requests from the session or the terminal (SIGTERM, SIGINT,
 // SIGHUP) end the program the way a window close does, from whatever state
-// it is in: the handler only writes to a pipe; the window thread reads it and
-// runs the close there, so no toolkit or game code runs inside a signal.
+// it is in: the handler only wakes the window thread, which runs the close,
+// so no toolkit or game code runs inside a signal.
 #pragma once
 
 #include <functional>
 
-class QSocketNotifier;
+#include "platform/window_waker.h"
 
 namespace sky {
 
@@ -19,8 +19,7 @@ public:
     QuitSignals& operator=(const QuitSignals&) = delete;
 
 private:
-    QSocketNotifier* notifier_ = nullptr;
-    std::function<void()> onQuit_;
+    WindowWaker waker_;
 };
 
 }  // namespace sky

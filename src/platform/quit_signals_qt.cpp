@@ -1,10 +1,5 @@
 #include "platform/quit_signals.h"
 
-#include <QSocketNotifier>
-
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <array>
 #include <cerrno>
 #include <csignal>
@@ -14,14 +9,11 @@ namespace sky {
 namespace {
 
 constexpr std::array<int, 3> Handled{SIGTERM, SIGINT, SIGHUP};
-int pipeFds[2] = {-1, -1};
+WindowWaker* signalWaker = nullptr;  // set before the handlers are, cleared after they are gone
 
-void OnSignal(int signal) {
-    const unsigned char byte = static_cast<unsigned char>(signal);
+void OnSignal(int) {
     const int saved = errno;
-    if (write(pipeFds[1], &byte, 1) < 0) {
-        // A full pipe already holds a request; one is enough.
-    }
+    signalWaker->Wake();
     errno = saved;
 }
 
@@ -35,25 +27,16 @@ void Install(void (*handler)(int)) {
 
 }  // namespace
 
-QuitSignals::QuitSignals(std::function<void()> onQuit) : onQuit_(std::move(onQuit)) {
-    if (pipe2(pipeFds, O_NONBLOCK | O_CLOEXEC) != 0) return;
-    notifier_ = new QSocketNotifier(pipeFds[0], QSocketNotifier::Read);
-    QObject::connect(notifier_, &QSocketNotifier::activated, notifier_, [this] {
-        unsigned char byte;
-        while (read(pipeFds[0], &byte, 1) > 0) {
-        }
-        if (onQuit_) onQuit_();
-    });
+QuitSignals::QuitSignals(std::function<void()> onQuit) : waker_(std::move(onQuit)) {
+    if (!waker_.Works()) return;
+    signalWaker = &waker_;
     Install(&OnSignal);
 }
 
 QuitSignals::~QuitSignals() {
-    if (!notifier_) return;
+    if (signalWaker != &waker_) return;
     Install(SIG_DFL);
-    delete notifier_;
-    ::close(pipeFds[0]);
-    ::close(pipeFds[1]);
-    pipeFds[0] = pipeFds[1] = -1;
+    signalWaker = nullptr;
 }
 
 }  // namespace sky

@@ -1,18 +1,10 @@
 #include "platform/stale_expose.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 
-#include <xcb/xcb.h>
+#include "platform/x11_connection.h"
 
 namespace sky {
-
-namespace {
-xcb_connection_t* X11Connection() {
-    const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
-}
-}  // namespace
 
 StaleExposeFilter::StaleExposeFilter(QWindow* surface) : surface_(surface) {
     if (X11Connection()) QCoreApplication::instance()->installNativeEventFilter(this);

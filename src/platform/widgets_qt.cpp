@@ -94,7 +94,7 @@ TBevel::TBevel(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_Transpar
 
 void TBevel::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setPen(QColor(160, 160, 160));
+    p.setPen(QColor(EtchGrey));
     p.drawLine(0, 0, width() - 1, 0);
     p.setPen(Qt::white);
     p.drawLine(0, 1, width() - 1, 1);
@@ -256,7 +256,7 @@ void TRadioGroup::paintEvent(QPaintEvent*) {
     const QFontMetrics fm(font());
     const int y = fm.height() / 2;
     // An etched frame: a grey line with a white line below and to the right.
-    p.setPen(QColor(160, 160, 160));
+    p.setPen(QColor(EtchGrey));
     p.drawRect(0, y, width() - 2, height() - y - 2);
     p.setPen(Qt::white);
     p.drawRect(1, y + 1, width() - 2, height() - y - 2);

@@ -1,19 +1,17 @@
 #include "platform/window_loss.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QTimer>
 
 #include <cstdlib>
 
-#include <xcb/xcb.h>
+#include "platform/x11_connection.h"
 
 namespace sky {
 
 bool NativeWindowExists(WId id) {
-    const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11 || !x11->connection()) return true;
-    xcb_connection_t* const c = x11->connection();
+    xcb_connection_t* const c = X11Connection();
+    if (!c) return true;
     xcb_generic_error_t* error = nullptr;
     xcb_get_window_attributes_reply_t* reply =
         xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, static_cast<xcb_window_t>(id)), &error);

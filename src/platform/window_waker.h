@@ -21,8 +21,11 @@ public:
     WindowWaker(const WindowWaker&) = delete;
     WindowWaker& operator=(const WindowWaker&) = delete;
 
-    // Any thread. A full counter still wakes the window thread; nothing is lost.
+    // Any thread, and a signal handler: it is one write(). A full counter
+    // still wakes the window thread; nothing is lost.
     void Wake();
+    // False when the system gave no eventfd: then Wake does nothing.
+    bool Works() const { return fd_ >= 0; }
 
 private:
     int fd_ = -1;
