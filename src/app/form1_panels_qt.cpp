@@ -63,9 +63,8 @@ struct Frame {
 };
 Frame FrameOf(const QWidget& w) {
     const QMargins frame = sky::FrameMargins(w);
-    const int outerW = w.width() + frame.left() + frame.right(), outerH = w.height() + frame.top() + frame.bottom();
-    return {w.geometry().x() - frame.left(), w.geometry().y() - frame.top(), (outerW - w.width()) / 2,
-            outerH - w.height()};
+    return {w.geometry().x() - frame.left(), w.geometry().y() - frame.top(), (frame.left() + frame.right()) / 2,
+            frame.top() + frame.bottom()};
 }
 }  // namespace
 

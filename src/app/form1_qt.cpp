@@ -127,8 +127,9 @@ void TForm1::FormResize() {
         // The viewport is in the surface's device pixels (a HiDPI screen has
         // two or more per logical pixel); the aspect stays that of the window.
         const qreal scale = DeviceContext->Surface()->devicePixelRatio();
-        viewportW_ = qRound(OuterWidth() * scale);
-        viewportH_ = qRound(OuterHeight() * scale);
+        const QSize outer = OuterSize();
+        viewportW_ = qRound(outer.width() * scale);
+        viewportH_ = qRound(outer.height() * scale);
         SetProjection(Gl, viewportW_, viewportH_);
     }
     const int cw = width(), ch = height();
@@ -144,22 +145,16 @@ void TForm1::resizeEvent(QResizeEvent* e) {
     if (RenderContext) FormResize();
 }
 
-int TForm1::OuterWidth() const {
-    const QMargins frame = FrameMargins(*this);
-    return width() + frame.left() + frame.right();
-}
-int TForm1::OuterHeight() const {
-    const QMargins frame = FrameMargins(*this);
-    return height() + frame.top() + frame.bottom();
-}
+QSize TForm1::OuterSize() const { return size().grownBy(FrameMargins(*this)); }
+int TForm1::OuterWidth() const { return OuterSize().width(); }
+int TForm1::OuterHeight() const { return OuterSize().height(); }
 
 // The size is the outer size, frame included. The frame is known only once a
 // window manager has framed the window, so the client size follows then.
 void TForm1::SetOuterSize(int width, int height) {
     wantOuterW_ = width;
     wantOuterH_ = height;
-    const QMargins frame = FrameMargins(*this);
-    resize(width - frame.left() - frame.right(), height - frame.top() - frame.bottom());
+    resize(QSize(width, height).shrunkBy(FrameMargins(*this)));
 }
 
 void TForm1::showEvent(QShowEvent* e) {
@@ -186,11 +181,11 @@ void TForm1::FitOuterSize() {
     auto* timer = new QTimer(this);
     timer->setInterval(20);
     QObject::connect(timer, &QTimer::timeout, this, [this, timer, tries] {
-        const QMargins frame = FrameMargins(*this);
-        if (!frame.isNull() || ++*tries > 50) {
+        const bool framed = !FrameMargins(*this).isNull();
+        if (framed || ++*tries > 50) {
             timer->deleteLater();
-            if (frame.isNull()) return;
-            resize(wantOuterW_ - frame.left() - frame.right(), wantOuterH_ - frame.top() - frame.bottom());
+            if (!framed) return;
+            SetOuterSize(wantOuterW_, wantOuterH_);
             CentreOnDesktop();
         }
     });

@@ -193,6 +193,7 @@ public:
     std::function<void()> OnClosing;
 
     int FramesDrawn() const { return framesDrawn_; }
+    QSize OuterSize() const;
     int OuterWidth() const;
     int OuterHeight() const;
 

@@ -17,8 +17,8 @@ std::vector<QWidget*> TForm1::ShotControls() const { return {SpeedButton3, im3, 
 void TForm1::SpeedButton3Click() {
     // A locked control gives its focus on to the next one; it gets it back when the shot is over.
     QWidget* focused = focusWidget();
-    for (QWidget* w : ShotControls()) w->setEnabled(false);
     const auto locked = ShotControls();
+    for (QWidget* w : locked) w->setEnabled(false);
     focusBeforeShot_ = std::find(locked.begin(), locked.end(), focused) != locked.end() ? focused : nullptr;
     focusWhileLocked_ = focusWidget();
     energyAtShot_ = S.Energy;
