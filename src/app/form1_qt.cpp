@@ -31,6 +31,7 @@ TForm1::TForm1(GameState& state, const GlApi& gl)
       lossWatch_(this, [this] { WindowLost(); }) {
     BuildLayout();
     ConnectHandlers();
+    ConnectMatch();
     FormCreate();
 }
 

@@ -5,10 +5,10 @@
 //   form1_qt.cpp           creation, activation, closing, size and position
 //   form1_layout_qt.cpp    the panels and controls, and which handler each calls
 //   scene_view_qt.cpp      the OpenGL surface, frames and their read-back
-//   form1_game_qt.cpp      a new game, the wind arrow, "[Neues Spiel]"
+//   form1_game_qt.cpp      a new game shown, the wind arrow, "[Neues Spiel]"
 //   form1_camera_qt.cpp    projection, mouse drags on the view, camera buttons
 //   form1_settings_qt.cpp  look, detail, colours, language, sound, status labels
-//   form1_shot_qt.cpp      "[Schuss]" and the procedures the shot worker calls
+//   form1_shot_qt.cpp      "[Schuss]" and what the window does at each step of a turn
 //   form1_computer_qt.cpp  "[Computer]"
 //   form1_panels_qt.cpp    panel folds, help pop-ups, the banner
 //   form1_keys_qt.cpp      the Tab order, the keys of the aiming widgets and the view, the focus frame
@@ -27,6 +27,7 @@
 #include "app/scene_view_qt.h"
 #include "core/game_state.h"
 #include "core/sync_call.h"
+#include "match/match.h"
 #include "platform/accessible_qt.h"
 #include "platform/focus_frame_qt.h"
 #include "platform/image_qt.h"
@@ -154,9 +155,6 @@ public:
     void sbCompClick();
     void PlotTrailPixel();
     void PlayBlastSound();
-    void PassTurn();
-    void FinishShot();
-    std::unique_ptr<sky::TThread1> ShotThread;
     // Side panels, help pop-up and banner
     void SpeedButton1Click();
     void SpeedButton2Click();
@@ -179,6 +177,9 @@ public:
 
     // The shot worker's blocking calls onto this window's thread, served from its event loop.
     sky::SyncCaller Sync;
+    // The rules of the turns, games and scores this window shows; its shots fly on a worker.
+    sky::Match Game{S, &Sync};
+    std::unique_ptr<sky::TThread1>& ShotThread{Game.ShotThread};
 
     // The notice of the first activation; tests may replace how it is shown.
     std::function<void(const QString& title, const QString& text)> ShowNotice;
@@ -217,6 +218,13 @@ private:
     void CentreOnDesktop();
     void ShowHelp(int left, int top, int width, int height, int textOffset);
     std::vector<QWidget*> ShotControls() const;
+    void ConnectMatch();
+    void ShowNewGame();
+    void LockShotControls();
+    void EndTurn();
+    void ShowTurn();
+    void UnlockShotControls();
+    void ShowWinner(int winner);
     void BeginClosing();
     void WindowLost();
 
