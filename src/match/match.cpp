@@ -20,7 +20,13 @@ void Match::Bind(Canvas& imLand, MatchView view) {
 }
 
 void Match::NewGame() {
-    SetUpGame(s_, *imLand_);
+    SetUpGame();
+    Run(view_.TurnBegins);
+}
+
+void Match::SetUpGame() {
+    Run(view_.GameStarting);
+    sky::SetUpGame(s_, *imLand_);
     Run(view_.GameStarted);
 }
 
@@ -34,6 +40,8 @@ void Match::NewMatch() {
 // before the flight sound; the worker's first call can only be served after
 // this returns to the event loop.
 void Match::Shoot() {
+    if (Busy()) return;
+    shooting_ = true;
     Run(view_.ShotStarting);
     {
         const std::lock_guard lock(s_.SharedLock);
@@ -51,6 +59,7 @@ void Match::Shoot() {
 }
 
 SearchResult Match::ComputerShot(int level) {
+    if (Busy()) return {0, 0};
     const SearchResult found = ComputerAim(s_, level);
     if (view_.AimChosen) view_.AimChosen(found);
     Shoot();
@@ -77,10 +86,13 @@ void Match::PassTurn() {
 
 void Match::FinishShot() {
     Run(view_.ControlsBack);
-    if (Closing()) return;
-    const int winner = SettleEndOfGame(s_);
-    if (view_.ShotSettled) view_.ShotSettled(winner);
-    if (winner != 0 && !Closing()) NewGame();
+    if (!Closing()) {
+        const int winner = SettleEndOfGame(s_);
+        if (view_.ShotSettled) view_.ShotSettled(winner);
+        if (winner != 0 && !Closing()) SetUpGame();
+    }
+    shooting_ = false;
+    if (!Closing()) Run(view_.TurnBegins);
 }
 
 }  // namespace sky

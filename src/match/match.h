@@ -22,6 +22,9 @@ namespace sky {
 // thread that owns the game (the window thread; during a threaded shot,
 // inside the worker's synchronous calls). An empty one is skipped.
 struct MatchView {
+    // A new game is about to be set up from the generator as it stands (a
+    // driver that shares its games with another may seed the generator here).
+    std::function<void()> GameStarting;
     std::function<void()> GameStarted;   // a new landscape, wind and first player are set: show them
     // The computer has stored the current player's aim (the search's result): show it.
     std::function<void(const SearchResult&)> AimChosen;
@@ -38,6 +41,11 @@ struct MatchView {
     // raised. A window shows the winner here until its window closes; the new
     // game follows when this returns.
     std::function<void(int winner)> ShotSettled;
+    // The current player may act: after a new game is shown, and after a shot
+    // that did not end the game. During a threaded shot this runs inside the
+    // worker's last call, so a driver that lets a player act on their own
+    // (the computer, a peer) schedules that for later, never shoots from here.
+    std::function<void()> TurnBegins;
     // The program ends: a shot still hands over, without score, winner or new game.
     std::function<bool()> Closing;
     std::function<int64_t()> Clock;      // the shot's clock (empty: the steady clock)
@@ -60,28 +68,34 @@ public:
     void NewGame();
     // "[Neues Spiel]": both scores back to 0, then a new game.
     void NewMatch();
-    // The current player fires their stored aim.
+    // The current player fires their stored aim. Ignored while a shot runs.
     void Shoot();
     // The computer searches an aim for the current player at a skill level
-    // (0 low, 1 medium, 2 high), which the driver is shown, and fires it.
+    // (0 low, 1 medium, 2 high), which the driver is shown, and fires it;
+    // nothing happens (no search, no draw) while a shot runs.
     SearchResult ComputerShot(int level);
 
     // The last shot's worker, kept after it ends until the next shot; the
     // window's closing stops and waits for one still running.
     std::unique_ptr<TThread1> ShotThread;
-    bool ShotRunning() const { return ShotThread && !ShotThread->Finished(); }
+    // From the Shoot press until the shot's last step (and a new game it brought) is done.
+    bool ShotRunning() const { return shooting_; }
 
 private:
+    void SetUpGame();
     ShotHooks ShotProcedures();
     void PassTurn();
     void FinishShot();
     bool Closing() const { return view_.Closing && view_.Closing(); }
+    // A shot runs, or the last worker is still returning from its final call.
+    bool Busy() const { return shooting_ || (ShotThread && !ShotThread->Finished()); }
 
     GameState& s_;
     SyncCaller* const sync_;
     Canvas* imLand_ = nullptr;
     MatchView view_;
     double shotTime_ = 0;  // a shot flown on the calling thread keeps its clock here
+    bool shooting_ = false;
 };
 
 }  // namespace sky
