@@ -3,6 +3,7 @@
 // with their values, and the announcer of the turns and the winner.
 #include "app/form1_qt.h"
 #include "ui/accessible_texts.h"
+#include "ui/play_texts.h"
 #include "ui/strings.h"
 
 using namespace sky;
@@ -47,6 +48,7 @@ void TForm1::UpdateAccessibleTexts() {
     Say(SpeedButton3, CaptionName(LoadStr(l + 0)));
     Say(sbComp, CaptionName(LoadStr(l + 17)), LoadStr(l + 20));
     Say(SpeedButton13, CaptionName(LoadStr(l + 11)));
+    SpeedButton13->setToolTip(QString::fromStdString(PlayTextOf(l, PlayText::NewGameTip)));
     Say(SpeedButton4, text(Spoken::HelpShooting), LoadStr(l + 9));
     Say(SpeedButton12, text(Spoken::HelpView), LoadStr(l + 10));
     Say(SpeedButton14, text(Spoken::HelpComputer), LoadStr(l + 20));

@@ -32,6 +32,7 @@ TForm1::TForm1(GameState& state, const GlApi& gl)
     BuildLayout();
     ConnectHandlers();
     ConnectMatch();
+    ConnectPlay();
     FormCreate();
 }
 
@@ -105,6 +106,8 @@ void TForm1::WindowLost() {
 void TForm1::BeginClosing() {
     if (closing_) return;
     closing_ = true;
+    computerTurn_.stop();
+    winnerClose_.stop();
     if (Form3) Form3->close();
     if (Form4 && Form4->isVisible()) Form4->reject();
     if (ShotThread && !ShotThread->Finished()) ShotThread->Terminate();

@@ -10,6 +10,7 @@
 //   form1_settings_qt.cpp  look, detail, colours, language, sound, status labels
 //   form1_shot_qt.cpp      "[Schuss]" and what the window does at each step of a turn
 //   form1_computer_qt.cpp  "[Computer]"
+//   form1_play_qt.cpp      ways to play: the computer's own turns, the title, the New game dialog
 //   form1_panels_qt.cpp    panel folds, help pop-ups, the banner
 //   form1_keys_qt.cpp      the Tab order, the keys of the aiming widgets and the view, the focus frame
 //   form1_access_qt.cpp    what a screen reader says: names, descriptions, values, announcements
@@ -17,15 +18,19 @@
 
 #include <QOpenGLContext>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "aiming/aim_widgets.h"
 #include "app/scene_view_qt.h"
 #include "core/game_state.h"
+#include "core/seats.h"
 #include "core/sync_call.h"
 #include "match/match.h"
 #include "platform/accessible_qt.h"
@@ -170,6 +175,13 @@ public:
     // The keyboard and the screen reader
     bool ViewKeyDown(int key);
     void UpdateAccessibleTexts();
+    // Ways to play: who sits at each side; newMatch starts a new game of that
+    // kind with both scores at 0, otherwise the game on the board goes on.
+    void Play(const sky::PlayChoice& choice, bool newMatch);
+    void ShowNewGameDialog();
+    void ShowNewGameDialog(const sky::PlayChoice& shown);
+    const sky::PlayChoice& Playing() const { return play_; }
+    const sky::Seats& SeatsNow() const { return seats_; }
 
     // How a web address is opened; tests may replace it.
     std::function<void(const QString&)> OpenUrl;
@@ -225,6 +237,14 @@ private:
     void ShowTurn();
     void UnlockShotControls();
     void ShowWinner(int winner);
+    void ConnectPlay();
+    void TurnBegins();
+    void ComputerTurn();
+    void UpdateTitle();
+    int LocalPlayer() const;
+    std::string TurnOwner() const;
+    void WinnerShown();
+    void StartNetworkGame(const sky::PlayChoice& choice);
     void BeginClosing();
     void WindowLost();
 
@@ -240,6 +260,11 @@ private:
     int wantOuterW_ = 0, wantOuterH_ = 0;
     char decimalSeparator_ = '.';
     sky::OneBased<int32_t, 2> energyAtShot_;
+    bool shotControlsLocked_ = false;
+    sky::PlayChoice play_;
+    sky::Seats seats_;
+    std::optional<sky::PlayChoice> pendingChoice_;  // chosen during a shot, started after it
+    QTimer computerTurn_, winnerClose_;
     // The locked control that had the focus when a shot began, and where the focus went instead.
     QPointer<QWidget> focusBeforeShot_, focusWhileLocked_;
 };

@@ -80,6 +80,7 @@ void TForm1::radSpracheClick() {
     S.Language = radSprache->ItemIndex() * 1000 + 1000;
     ApplyLanguage();
     UpdateStatusLabels();
+    UpdateTitle();
 }
 
 void TForm1::radSoundClick() {

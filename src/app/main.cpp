@@ -5,10 +5,17 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/command_line_qt.h"
 #include "app/program_qt.h"
 #include "platform/quit_signals.h"
 
 int main(int argc, char** argv) {
+    const sky::CommandLine line = sky::ParseCommandLine(argc, argv);
+    if (!line.run) {
+        std::fputs(line.output.c_str(), stdout);
+        if (!line.error.empty()) std::fprintf(stderr, "%s\n", line.error.c_str());
+        return line.exitCode;
+    }
     sky::ProgramStart start(argc, argv);
     if (!start.Ok()) {
         std::fprintf(stderr, "%s\n", start.Error().c_str());
@@ -23,6 +30,7 @@ int main(int argc, char** argv) {
     program = std::make_unique<sky::Program>(start.Gl());
     program->Form1->OnClosing = [] { QCoreApplication::quit(); };
     program->Form1->show();
+    if (line.choice.kind != sky::PlayKind::HotSeat) program->Form1->Play(line.choice, false);
     const int rc = QApplication::exec();
     program.reset();  // the worker and the sound end before the application object
     return rc;
