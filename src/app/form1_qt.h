@@ -25,6 +25,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "aiming/aim_widgets.h"
@@ -41,6 +42,7 @@
 #include "platform/window_loss.h"
 #include "platform/window_waker.h"
 #include "shot/shot_thread.h"
+#include "ui/window_layout.h"
 #include "view/gl_api.h"
 
 class TForm3;
@@ -114,6 +116,8 @@ public:
     sky::TPicture* Image1;
     // Hidden diagnostics memo
     sky::TMemo* Memo1;
+    // A control by its name in the layout table (src/ui/window_layout.h); the window for no name.
+    QWidget* Named(std::string_view name);
     // The keyboard focus frame, and what a screen reader hears away from the focus
     sky::FocusFrame* FocusMark = nullptr;
     sky::LiveAnnouncer* Announcer = nullptr;
@@ -218,6 +222,7 @@ protected:
 
 private:
     void BuildLayout();
+    void ShowCaptions();
     void ConnectHandlers();
     void ConnectKeys();
     void ConnectAccess();
@@ -228,7 +233,7 @@ private:
     void SetOuterSize(int width, int height);
     void FitOuterSize();
     void CentreOnDesktop();
-    void ShowHelp(int left, int top, int width, int height, int textOffset);
+    void ShowHelp(const sky::layout::HelpPlace& help, const QWidget* panel, const QWidget* button, int text);
     std::vector<QWidget*> ShotControls() const;
     void ConnectMatch();
     void ShowNewGame();
@@ -255,6 +260,7 @@ private:
     bool glReady_ = false;
     bool destroyed_ = false;
     bool closing_ = false;
+    bool settingsFolded_ = false, windFolded_ = false, computerFolded_ = false;
     int framesDrawn_ = 0;
     int viewportW_ = 0, viewportH_ = 0;
     int wantOuterW_ = 0, wantOuterH_ = 0;

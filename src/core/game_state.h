@@ -26,6 +26,13 @@ struct Cell {  // a player's grid cell and the ground height under it
 struct Aim {  // stored form: radians, radians (negative is up), percent of the bar
     double azimuth = 0, elevation = 0, power = 0;
 };
+// The launch speed is 100 minus the stored power (the top of the bar is the strongest shot), and back.
+constexpr double LaunchSpeed(double power) { return 100 - power; }
+constexpr double PowerOfSpeed(double speed) { return 100 - speed; }
+// The steepest pitch a shot flies: just short of vertical, so its heading still shows.
+constexpr double SteepestPitch = 1.56;
+// The power bar's rows that carry the 0..100 scale; it leaves 2 more at each end.
+constexpr int PowerBarRows = 184;
 
 struct Point3 {
     double x = 0, y = 0, z = 0;
@@ -108,6 +115,7 @@ struct GameState {
 // Typed constants
 inline constexpr std::array<RGB, 2> PlayerColourTable{{{0, 0, 255}, {255, 0, 0}}};
 inline const RGB& PlayerColour(int p) { return PlayerColourTable.at(static_cast<std::size_t>(p - 1)); }
+constexpr int OtherPlayer(int p) { return 3 - p; }
 
 struct Point2 {
     double x, y;

@@ -80,7 +80,7 @@ ShotHooks Match::ShotProcedures() {
 // The turn passes after every shot, also the one that ends a game.
 void Match::PassTurn() {
     Run(view_.TurnEnding);
-    s_.CurrentPlayer = 3 - s_.CurrentPlayer;
+    s_.CurrentPlayer = OtherPlayer(s_.CurrentPlayer);
     Run(view_.TurnPassed);
 }
 

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "ui/strings.h"
+
 namespace sky {
 namespace {
 
@@ -39,7 +41,9 @@ const Words Portuguese{
     "\u00c9 voc\u00ea.", "\u00c9 o computador.", "\u00c9 o outro jogador."};
 
 // Any id outside the German and Portuguese blocks speaks English.
-const Words& Of(int language) { return language == 1000 ? German : language == 3000 ? Portuguese : English; }
+const Words& Of(int language) {
+    return language == Lang::German ? German : language == Lang::Portuguese ? Portuguese : English;
+}
 
 }  // namespace
 
