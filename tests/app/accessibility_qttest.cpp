@@ -54,7 +54,11 @@ protected:
     void SetUp() override {
         if (!std::getenv("SKY_ATSPI_SESSION")) GTEST_SKIP() << "run by CTest in an AT-SPI session";
         game_ = std::make_unique<StartedGame>();
-        ASSERT_TRUE(WaitFor([] { return QAccessible::isActive(); }, 10000)) << "the screen reader is on";
+        // atspi_session.sh has the bus report the screen reader on before the
+        // tests start; the toolkit reads that once and then joins the accessibility bus.
+        ASSERT_TRUE(WaitFor([] { return QAccessible::isActive(); }, 10000))
+            << "the toolkit's accessibility did not switch on within 10 s of the start, "
+               "though the bus reported the screen reader on";
         QAccessible::installUpdateHandler([](QAccessibleEvent* e) {
             const QAccessibleInterface* a = e->accessibleInterface();
             Events().emplace_back(e->object(), e->type(), a ? a->text(QAccessible::Name).toStdString() : "");
