@@ -1,0 +1,96 @@
+#!/usr/bin/env python3
+"""Starts the installed game as a user's desktop starts it, from its menu
+entry's Exec with /usr/games not on PATH, and checks what shows: the
+panels' grey, the overview map, the Shoot caption, the captions' own font
+(Liberation Sans, not a wider fallback), and an end by SIGTERM with exit
+status 0. Used by scripts/fresh-root --deb inside the fresh root, as an
+ordinary user, on a display with a window manager.
+
+    installed_game_check.py DESKTOP_ENTRY SCREENSHOT
+"""
+import os
+import shlex
+import shutil
+import subprocess
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from game_driver import Game, grab  # noqa: E402
+
+PANEL_GREY = (212, 212, 212)
+CAPTION_FONT = "LiberationSans-Bold.ttf"
+
+
+def menu_command(entry):
+    with open(entry) as f:
+        line = next(line for line in f if line.startswith("Exec="))
+    return [arg for arg in shlex.split(line[len("Exec="):].strip()) if not arg.startswith("%")]
+
+
+def screen_problems(game):
+    """What the screen does not show of the main window."""
+    gx, gy, w, h = game.geometry()
+    data = grab(gx, gy, w, h)
+
+    def pixel(x, y):
+        i = (y * w + x) * 3
+        return tuple(data[i:i + 3])
+
+    problems = []
+    bare = {  # a point of bare panel in each panel, by the layout
+        "the map panel": (5 + 3, 5 + 200), "the aiming panel": (w - 166 + 3, 5 + 330),
+        "the settings panel": (5 + 37, h - 292 + 3), "the camera panel": (w - 158 + 3, h - 214 + 205),
+    }
+    for name, (x, y) in bare.items():
+        if pixel(x, y) != PANEL_GREY:
+            problems.append("%s not shown: %s at %d,%d" % (name, pixel(x, y), x, y))
+    colours = {pixel(12 + i, 12 + j) for i in range(0, 166, 6) for j in range(0, 166, 6)}
+    if len(colours) < 20:
+        problems.append("the overview map shows %d colours" % len(colours))
+    bx, by = w - 166 + 40, 5 + 200
+    dark = sum(1 for i in range(73) for j in range(22) if max(pixel(bx + i, by + j)) < 130)
+    if dark < 20:
+        problems.append("no Shoot caption (%d dark pixels on the button)" % dark)
+    return problems
+
+
+def font_problem(pid):
+    with open("/proc/%d/maps" % pid) as f:
+        fonts = sorted({line.split()[-1] for line in f if line.rstrip().endswith((".ttf", ".otf"))})
+    if not any(os.path.basename(path) == CAPTION_FONT for path in fonts):
+        return "the captions are not drawn in %s; the game uses %s" % (CAPTION_FONT, ", ".join(fonts) or "no font file")
+    return None
+
+
+def main():
+    entry, screenshot = sys.argv[1:3]
+    command = menu_command(entry)
+    if len(command) != 1 or not os.path.isabs(command[0]):
+        sys.exit("installed_game_check: the menu entry runs %s, not the program by its full path" % command)
+    if shutil.which(os.path.basename(command[0])):
+        sys.exit("installed_game_check: %s is on PATH here, so the check proves nothing" % command[0])
+    game = Game(command[0])
+    try:
+        game.wait_window(timeout=60)
+        game.dismiss_notice()
+        subprocess.run(["sleep", "1"])
+        subprocess.run(["import", "-window", "root", screenshot], check=True, timeout=60)
+        problems = screen_problems(game) + [p for p in [font_problem(game.proc.pid)] if p]
+        game.end("term")
+        rc = game.wait_exit(5)
+        if rc != 0:
+            problems.append("SIGTERM ended it with %s" % ("no exit within 5 s" if rc is None else "status %s" % rc))
+    except RuntimeError as e:
+        problems = [str(e) + ":\n" + game.stderr_tail()]
+    finally:
+        game.kill()
+    for p in problems:
+        print("installed_game_check: " + p)
+    if problems:
+        sys.exit(1)
+    print("installed_game_check: started from the menu entry, screenshot ok, captions in %s, SIGTERM: exit 0" %
+          CAPTION_FONT)
+
+
+if __name__ == "__main__":
+    main()
