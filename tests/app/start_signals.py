@@ -10,6 +10,7 @@ the signal's default action; no program can hold that one.)
     start_signals.py GAME        (on a display with a window manager)
 """
 import os
+import shutil
 import signal
 import sys
 import time
@@ -46,6 +47,7 @@ def start_time(binary):
         return time.time() - started
     finally:
         game.kill()
+        shutil.rmtree(game.workdir, ignore_errors=True)
 
 
 def one_run(binary, sig, moment, window_after):
@@ -65,8 +67,9 @@ def one_run(binary, sig, moment, window_after):
         if rc is None:
             return "still running %.0f s after %s, sent %.2f s after the start" % (LIMIT, sig.name, sent - started)
         if rc != 0:
-            return "exit status %s after %s, sent %.2f s after the start:\n%s" % (rc, sig.name, sent - started,
-                                                                             game.stderr_tail(10))
+            return "exit status %s after %s, sent %.2f s after the start (output kept in %s)" % (
+                rc, sig.name, sent - started, game.workdir)
+        shutil.rmtree(game.workdir, ignore_errors=True)
         return None
     finally:
         game.kill()
