@@ -7,7 +7,9 @@ status 0. Used by scripts/fresh-root --deb inside the fresh root, run as an
 ordinary user; it starts its own display and window manager (Xvfb :1 and
 openbox) and stops them at the end.
 
-    installed_game_check.py DESKTOP_ENTRY SCREENSHOT
+    installed_game_check.py DESKTOP_ENTRY LAYOUT_JSON SCREENSHOT
+
+LAYOUT_JSON is the window_layout.json of the build the package was made from.
 """
 import contextlib
 import os
@@ -20,8 +22,8 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from game_driver import Game, grab  # noqa: E402
+from window_layout import WindowLayout  # noqa: E402
 
-PANEL_GREY = (212, 212, 212)
 CAPTION_FONT = "LiberationSans-Bold.ttf"
 
 
@@ -73,27 +75,7 @@ def screen_problems(game):
     """What the screen does not show of the main window."""
     gx, gy, w, h = game.geometry()
     data = grab(gx, gy, w, h)
-
-    def pixel(x, y):
-        i = (y * w + x) * 3
-        return tuple(data[i:i + 3])
-
-    problems = []
-    bare = {  # a point of bare panel in each panel, by the layout
-        "the map panel": (5 + 3, 5 + 200), "the aiming panel": (w - 166 + 3, 5 + 330),
-        "the settings panel": (5 + 37, h - 292 + 3), "the camera panel": (w - 158 + 3, h - 214 + 205),
-    }
-    for name, (x, y) in bare.items():
-        if pixel(x, y) != PANEL_GREY:
-            problems.append("%s not shown: %s at %d,%d" % (name, pixel(x, y), x, y))
-    colours = {pixel(12 + i, 12 + j) for i in range(0, 166, 6) for j in range(0, 166, 6)}
-    if len(colours) < 20:
-        problems.append("the overview map shows %d colours" % len(colours))
-    bx, by = w - 166 + 40, 5 + 200
-    dark = sum(1 for i in range(73) for j in range(22) if max(pixel(bx + i, by + j)) < 130)
-    if dark < 20:
-        problems.append("no Shoot caption (%d dark pixels on the button)" % dark)
-    return problems
+    return game.table.screen_problems(lambda x, y: tuple(data[(y * w + x) * 3:(y * w + x) * 3 + 3]), w, h)
 
 
 def font_problem(pid):
@@ -105,7 +87,7 @@ def font_problem(pid):
 
 
 def main():
-    entry, screenshot = sys.argv[1:3]
+    entry, layout, screenshot = sys.argv[1:4]
     command = menu_command(entry)
     if len(command) != 1 or not os.path.isabs(command[0]):
         sys.exit("installed_game_check: the menu entry runs %s, not the program by its full path" % command)
@@ -113,7 +95,7 @@ def main():
         sys.exit("installed_game_check: %s is on PATH here, so the check proves nothing" % command[0])
     try:
         with display_with_window_manager():
-            problems = check_game(command[0], screenshot)
+            problems = check_game(command[0], WindowLayout(layout), screenshot)
     except RuntimeError as e:
         problems = [str(e)]
     for p in problems:
@@ -124,8 +106,8 @@ def main():
           CAPTION_FONT)
 
 
-def check_game(program, screenshot):
-    game = Game(program)
+def check_game(program, table, screenshot):
+    game = Game(program, table=table)
     try:
         game.wait_window(timeout=60)
         game.dismiss_notice()
