@@ -47,7 +47,7 @@ def grab(x, y, width, height):
 class Game:
     """One run of the game binary with its sound going to a file."""
 
-    def __init__(self, binary, extra_env=None):
+    def __init__(self, binary, extra_env=None, table=None):
         self.workdir = tempfile.mkdtemp(prefix="skyburst-run-")
         self.audio = os.path.join(self.workdir, "audio.raw")
         self.log_path = os.path.join(self.workdir, "stderr.log")
@@ -55,7 +55,7 @@ class Game:
         env.update({"SDL_AUDIODRIVER": "disk", "SDL_DISKAUDIOFILE": self.audio})
         env.update(extra_env or {})
         self.log = open(self.log_path, "wb")
-        self.table = WindowLayout.of_binary(binary)
+        self.table = table or WindowLayout.of_binary(binary)
         self.proc = subprocess.Popen([binary], env=env, stdout=self.log, stderr=subprocess.STDOUT)
         self.wid = None
         self._pid_of = {}

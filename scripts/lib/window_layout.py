@@ -74,3 +74,24 @@ class WindowLayout:
     def grey(self, name):
         """An interface grey as (red, green, blue)."""
         return self.greys[name]
+
+    def screen_problems(self, pixel, width, height):
+        """What a look at the main window (client area width x height; pixel(x, y)
+        gives a point of it as (red, green, blue)) does not show of the game:
+        each panel's bare grey near its bottom-left corner, the overview
+        map's many colours and the Shoot button's dark caption."""
+        problems = []
+        for name in ("Panel1", "Panel2", "Panel3", "Panel4"):
+            px, py, _, ph = self.rect(name, width, height)
+            cx, cy = px + 3, py + ph - 4
+            if pixel(cx, cy) != self.grey("PanelGrey"):
+                problems.append("%s not shown: %s at %d,%d" % (name, pixel(cx, cy), cx, cy))
+        mx, my, mw, mh = self.rect("imLand", width, height)
+        colours = {pixel(mx + i, my + j) for i in range(0, mw, 6) for j in range(0, mh, 6)}
+        if len(colours) < 20:
+            problems.append("the overview map shows %d colours" % len(colours))
+        bx, by, bw, bh = self.rect("SpeedButton3", width, height)
+        dark = sum(1 for i in range(bw) for j in range(bh) if max(pixel(bx + i, by + j)) < 130)
+        if dark < 20:
+            problems.append("no Shoot caption (%d dark pixels on the button)" % dark)
+        return problems

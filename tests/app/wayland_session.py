@@ -82,20 +82,7 @@ def main():
             i = ((top + cy) * screen_w + left + cx) * 3
             return tuple(raw[i:i + 3])
 
-        failures = []
-        for name in ("Panel1", "Panel2", "Panel3", "Panel4"):  # bare panel near its bottom-left corner
-            px, py, _, ph = table.rect(name, width, height)
-            cx, cy = px + 3, py + ph - 4
-            if pixel(cx, cy) != table.grey("PanelGrey"):
-                failures.append("%s not shown: %s at %d,%d" % (name, pixel(cx, cy), cx, cy))
-        mx, my, mw, mh = table.rect("imLand", width, height)
-        colours = {pixel(mx + i, my + j) for i in range(0, mw, 6) for j in range(0, mh, 6)}
-        if len(colours) < 20:
-            failures.append("the overview map shows %d colours" % len(colours))
-        bx, by, bw, bh = table.rect("SpeedButton3", width, height)
-        dark = sum(1 for i in range(bw) for j in range(bh) if max(pixel(bx + i, by + j)) < 130)
-        if dark < 20:
-            failures.append("no Shoot caption (%d dark pixels on the button)" % dark)
+        failures = table.screen_problems(pixel, width, height)
         for f in failures:
             print("wayland_session: " + f)
         print("wayland_session: %s (client %dx%d at %d,%d on %s)" % ("FAILED" if failures else "panels shown",
