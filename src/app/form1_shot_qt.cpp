@@ -15,6 +15,10 @@ using namespace sky;
 std::vector<QWidget*> TForm1::ShotControls() const { return {SpeedButton3, im3, im2, pb, SpeedButton13, sbComp}; }
 
 void TForm1::SpeedButton3Click() {
+    // The controls come back before the winner window, while the worker still
+    // waits for that hand-over: a press then (a screen reader's passes the
+    // window's modality) must not wait for the worker from inside its own call.
+    if (ShotThread && !ShotThread->Finished()) return;
     // A locked control gives its focus on to the next one; it gets it back when the shot is over.
     QWidget* focused = focusWidget();
     const auto locked = ShotControls();
