@@ -69,7 +69,11 @@ void TForm1::ShowCaptions() {
 }
 
 void TForm1::UpdateStatusLabels() {
-    const StatusLabels labels = ComputeStatusLabels(S);
+    StatusLabels labels;
+    {
+        std::lock_guard<std::mutex> lock(S.SharedLock);  // the energies change in a shot
+        labels = ComputeStatusLabels(S);
+    }
     const auto apply = [](TLabel* label, const StatusLabel& l) {
         label->SetCaption(l.text);
         label->SetFontColour(QColor(l.colour.r & 255, l.colour.g & 255, l.colour.b & 255));
@@ -89,6 +93,10 @@ void TForm1::radSpracheClick() {
 }
 
 void TForm1::radSoundClick() {
-    S.SoundOn = radSound->ItemIndex() == 0;
-    if (!S.SoundOn) Sound().Stop();
+    const bool on = radSound->ItemIndex() == 0;
+    {
+        std::lock_guard<std::mutex> lock(S.SharedLock);  // a shot reads it at the impact
+        S.SoundOn = on;
+    }
+    if (!on) Sound().Stop();
 }

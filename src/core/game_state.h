@@ -105,10 +105,20 @@ struct GameState {
 
     Random Rng;
 
-    // The shot worker holds this while it writes HeightMap, PlayerPos z,
+    // What a shot shares with the window thread while the worker runs.
+    // The shot worker holds it while it writes HeightMap, PlayerPos z,
     // Energy, Trail, TrailLength, MissileVelocity, Debris, DebrisVisible and
-    // ShotInFlight, and never across a synchronous call; every frame holds it
-    // while it reads them, so no frame sees a torn value.
+    // ShotInFlight, draws from Rng, and reads SoundOn and ColourTable; never
+    // across a synchronous call.
+    // The window thread holds it, while a shot runs, whenever it reads one of
+    // the fields the worker writes or writes one the worker reads or writes:
+    // every frame, the overview map and the status labels (reads), the sound
+    // switch and the colour scheme (writes); so settings, view and panel
+    // handlers lock around such a field. It needs no lock inside a procedure
+    // the worker called (the worker waits for it), nor while no shot runs (a
+    // worker lives from a Shoot press to the end of its hand-over). It never
+    // holds it while it serves the worker's calls or waits for the worker
+    // (WaitFor, a modal window): the worker may need it to get there.
     mutable std::mutex SharedLock;
 };
 

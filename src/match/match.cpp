@@ -40,6 +40,9 @@ void Match::NewMatch() {
 // before the flight sound; the worker's first call can only be served after
 // this returns to the event loop.
 void Match::Shoot() {
+    // The controls come back before the winner window, while the worker still
+    // waits for that hand-over: a press then (a screen reader's passes the
+    // window's modality) starts nothing rather than wait for the worker.
     if (Busy()) return;
     shooting_ = true;
     Run(view_.ShotStarting);
