@@ -1,5 +1,6 @@
 // Costs on the shown main window: one step of an aiming drag as the dial
-// receives it, and a whole new game at the default detail.
+// receives it, a whole new game at the default detail, one frame of the 3D
+// view and the frames of a whole flight at the finest and coarsest detail.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMouseEvent>
@@ -12,6 +13,7 @@
 #include <string>
 
 #include "app/program_qt.h"
+#include "shot/flight.h"
 
 namespace {
 
@@ -81,6 +83,61 @@ void BM_NewGame(benchmark::State& state) {
     QApplication::processEvents();
 }
 BENCHMARK(BM_NewGame)->Unit(benchmark::kMillisecond);
+
+void SetDetail(int index) {
+    Window().radSize->SetItemIndex(index);
+    Window().radSizeClick();
+}
+
+// One DrawScene on the shown window, presented before it returns; 0 is the
+// finest detail ("1+"), 4 the coarsest ("5-").
+void BM_DrawScene(benchmark::State& state) {
+    StartGame();
+    SetDetail(static_cast<int>(state.range(0)));
+    QApplication::processEvents();
+    for (auto _ : state) Window().DrawScene();
+    SetDetail(2);
+}
+BENCHMARK(BM_DrawScene)->Arg(0)->Arg(4)->ArgName("detail")->Unit(benchmark::kMillisecond);
+
+// The frames one flight draws, with the dots on the overview map, as if each
+// frame took 20 ms: the same landscape, aim and frames every time, drawn back
+// to back on the window thread. Reported per frame.
+void BM_FlightFrames(benchmark::State& state) {
+    StartGame();
+    TForm1& f = Window();
+    sky::GameState& s = *program->State;
+    SetDetail(static_cast<int>(state.range(0)));
+    int64_t frames = 0, perFlight = 0;
+    double ms = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.Rng.Seed(20240611);
+        f.NewGame();
+        s.PlayerAim[s.CurrentPlayer] = {0.8, -0.3, 20};
+        s.ShotInFlight = 1;
+        QApplication::processEvents();
+        const int64_t before = f.FramesDrawn();
+        sky::ShotHooks hooks;
+        hooks.DrawFrame = [&f] { f.DrawScene(); };
+        hooks.PlotTrailPixel = [&f] { f.PlotTrailPixel(); };
+        hooks.Clock = [&f, before] { return (f.FramesDrawn() - before) * int64_t{40}; };
+        double shotTime = 0;
+        QElapsedTimer t;
+        state.ResumeTiming();
+        t.start();
+        sky::FlyMissile(s, shotTime, hooks);
+        ms += static_cast<double>(t.nsecsElapsed()) / 1e6;
+        perFlight = f.FramesDrawn() - before;
+        frames += perFlight;
+    }
+    state.counters["frames"] = static_cast<double>(perFlight);
+    state.counters["ms_per_frame"] = frames ? ms / static_cast<double>(frames) : 0;
+    SetDetail(2);
+    f.NewGame();
+    QApplication::processEvents();
+}
+BENCHMARK(BM_FlightFrames)->Arg(0)->Arg(4)->ArgName("detail")->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // A Shoot press until the worker is under way: the controls locked, the
 // worker started, the flight sound handed to the device (with the sound on)
