@@ -12,13 +12,6 @@ using namespace sky;
 
 namespace {
 
-// The panels lie over the native OpenGL window, so they are native windows too.
-TPanel* NativePanel(QWidget* parent) {
-    auto* p = new TPanel(parent);
-    p->setAttribute(Qt::WA_NativeWindow);
-    return p;
-}
-
 TFlatButton* Button(QWidget* parent, int l, int t, int w, int h, const char* caption) {
     auto* b = new TFlatButton(parent);
     Place(b, l, t, w, h);
@@ -72,7 +65,7 @@ void TForm1::BuildLayout() {
 
     DeviceContext = new SceneView(this);
 
-    Panel1 = NativePanel(this);
+    Panel1 = new TPanel(this);
     Place(Panel1, 5, 5, 326, 204);
     imLand = Image(Panel1, 7, 7, 166, 166);
     imPfeil = Image(Panel1, 179, 7, 140, 140);
@@ -80,7 +73,7 @@ void TForm1::BuildLayout() {
     Label1 = Label(Panel1, 280, 128, 34, 13, "Vento");
     Label1->hide();
 
-    Panel2 = NativePanel(this);
+    Panel2 = new TPanel(this);
     Place(Panel2, 750 - 161 - 5, 5, 161, 335);
     im3 = Image(Panel2, 5, 5, 25, 188);
     pb = Image(Panel2, 35, 5, 120, 120);
@@ -98,7 +91,7 @@ void TForm1::BuildLayout() {
     SpeedButton14 = Button(Panel2, 125, 240, 26, 22, "[i]");
     radComp = Radio(Panel2, 8, 264, 145, 65, " Computer-Intelligenz ", "niedrig\nmittel\nhoch", 1);
 
-    Panel3 = NativePanel(this);
+    Panel3 = new TPanel(this);
     Place(Panel3, 5, 650 - 287 - 5, 205, 287);
     SpeedButton1 = Button(Panel3, 5, 5, 30, 22, "[>>]");
     imFarben = Image(Panel3, 5, 32, 30, 250);
@@ -108,7 +101,7 @@ void TForm1::BuildLayout() {
     radFarben = Radio(Panel3, 117, 139, 82, 143, " Farben ", "Bunt\nGrau\nRot\nGrün\nBlau\nBraun", 0);
     radSound = Radio(Panel3, 45, 233, 67, 49, " Sound ", "An\nAus", 0);
 
-    Panel4 = NativePanel(this);
+    Panel4 = new TPanel(this);
     Place(Panel4, 750 - 153 - 5, 650 - 209 - 5, 153, 209);
     Shape1 = new TShape(Panel4);
     Place(Shape1, 7, 7, 140, 76);
@@ -129,7 +122,7 @@ void TForm1::BuildLayout() {
     laPunkte2 = Label(Panel4, 10, 158, 16, 13, "P2", QColor(255, 0, 0));
     SpeedButton13 = Button(Panel4, 28, 181, 97, 22, "[Neues Spiel]");
 
-    Panel5 = NativePanel(this);
+    Panel5 = new TPanel(this);
     Place(Panel5, 5, 216, 120, 90);
     Image1 = Picture(Panel5, 0, 0, 120, 90, "banner");
     Image1->setCursor(Qt::PointingHandCursor);
@@ -142,8 +135,6 @@ void TForm1::BuildLayout() {
 
 // Which handler each control calls.
 void TForm1::ConnectHandlers() {
-    DeviceContext->OnExpose = [this] { FormPaint(); };
-    DeviceContext->OnGrab = [this] { return GrabFrame(); };
     DeviceContext->OnMouseDown = [this](Qt::MouseButton b, int x, int y) { FormMouseDown(b, x, y); };
     DeviceContext->OnMouseMove = [this](Qt::MouseButton, int x, int y) { FormMouseMove(x, y); };
     DeviceContext->OnMouseUp = [this](Qt::MouseButton, int, int) { FormMouseUp(); };

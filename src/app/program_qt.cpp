@@ -19,8 +19,6 @@ ProgramStart::BeforeApplication::BeforeApplication() {
     format.setBlueBufferSize(8);
     format.setDepthBufferSize(24);
     QSurfaceFormat::setDefaultFormat(format);
-    // The panels are native windows over the native 3D view; nothing else needs to be.
-    QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
 }
 
 ProgramStart::ProgramStart(int& argc, char** argv) : app_(argc, argv) {
