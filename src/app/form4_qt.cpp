@@ -3,8 +3,14 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QWindow>
 
-TForm4::TForm4(QWidget* parent) : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog) {
+#include "platform/frame_extents.h"
+
+// Where the program places its windows, a dialog in the middle of the
+// screen; elsewhere a pop-up in the middle of the main window (see showEvent).
+TForm4::TForm4(QWidget* parent)
+    : QDialog(parent, Qt::FramelessWindowHint | (sky::PlacesOwnWindows() ? Qt::Dialog : Qt::Popup)) {
     setFixedSize(155, 86);
     setWindowModality(Qt::ApplicationModal);
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -29,6 +35,12 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent, Qt::FramelessWindowHint | Qt::
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
+}
+
+void TForm4::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    const QWindow* owner = windowHandle() ? windowHandle()->transientParent() : nullptr;
+    if (!sky::PlacesOwnWindows() && owner) move(owner->geometry().center() - rect().center());
 }
 
 void TForm4::SpeedButton1Click() { done(QDialog::Accepted); }

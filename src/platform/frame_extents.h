@@ -1,4 +1,4 @@
-// How wide the window manager's frame around a window is.
+// How wide the window manager's frame around a window is, and who places windows.
 #pragma once
 
 #include <QMargins>
@@ -13,5 +13,10 @@ namespace sky {
 // window's outer size mean a client area far smaller than usual. For those
 // a 1-pixel border and a 24-pixel caption bar are taken instead.
 QMargins FrameMargins(const QWidget& window);
+
+// Whether the program places its own top-level windows on the screen, as on
+// X11. On Wayland the compositor places them, and a window that must lie
+// beside a control is a pop-up placed relative to the window it belongs to.
+bool PlacesOwnWindows();
 
 }  // namespace sky

@@ -1,5 +1,7 @@
 #include "platform/frame_extents.h"
 
+#include <QGuiApplication>
+
 #include <cstdlib>
 #include <cstring>
 
@@ -38,5 +40,7 @@ QMargins FrameMargins(const QWidget& window) {
         return measured;
     return {1, 24, 1, 1};
 }
+
+bool PlacesOwnWindows() { return !QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
 
 }  // namespace sky
