@@ -31,7 +31,9 @@ bool SceneView::CreateContext() {
     surface_->create();
     context_ = new QOpenGLContext(this);
     context_->setFormat(QSurfaceFormat::defaultFormat());
-    return context_->create() && context_->makeCurrent(surface_.get());
+    if (!context_->create() || !context_->makeCurrent(surface_.get())) return false;
+    readsTopDown_ = context_->hasExtension("GL_MESA_pack_invert");
+    return true;
 }
 
 void SceneView::MakeCurrent() { context_->makeCurrent(surface_.get()); }
@@ -66,10 +68,14 @@ void SceneView::PresentFrame(const GlApi& gl) {
     const QSize size = target_->size();
     if (frame_.size() != size) frame_ = QImage(size, QImage::Format_RGB32);
     frame_.setDevicePixelRatio(devicePixelRatioF());
-    // Read back in the image's own byte order, which waits for the frame to be complete.
+    // Read back in the image's own byte order, which waits for the frame to be
+    // complete. OpenGL's rows run bottom up: Mesa hands them over top down on
+    // request, elsewhere they are turned afterwards.
     gl.glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    if (readsTopDown_) gl.glPixelStorei(GL_PACK_INVERT_MESA, GL_TRUE);
     gl.glReadPixels(0, 0, size.width(), size.height(), GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, frame_.bits());
-    frame_.mirror();  // OpenGL's rows run bottom up
+    if (readsTopDown_) gl.glPixelStorei(GL_PACK_INVERT_MESA, GL_FALSE);
+    else frame_.mirror();
     const QWindow* shownIn = Surface();
     if (isVisible() && shownIn && shownIn->isExposed()) repaint(Uncovered());
 }

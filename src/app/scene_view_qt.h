@@ -63,6 +63,7 @@ private:
     std::unique_ptr<QOffscreenSurface> surface_;
     QOpenGLContext* context_ = nullptr;
     std::unique_ptr<QOpenGLFramebufferObject> target_;
+    bool readsTopDown_ = false;
     QImage frame_;
 };
 
