@@ -76,8 +76,10 @@ void SceneView::PresentFrame(const GlApi& gl) {
     gl.glReadPixels(0, 0, size.width(), size.height(), GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, frame_.bits());
     if (readsTopDown_) gl.glPixelStorei(GL_PACK_INVERT_MESA, GL_FALSE);
     else frame_.mirror();
+    // A window off the screen (minimised) shows the frame when it is back.
     const QWindow* shownIn = Surface();
     if (isVisible() && shownIn && shownIn->isExposed()) repaint(Uncovered());
+    else update(Uncovered());
 }
 
 // The part of the view no opaque panel lies over: only there does a new frame change the window.
