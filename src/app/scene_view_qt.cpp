@@ -6,9 +6,12 @@
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFramebufferObject>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QWindow>
 
+#include <algorithm>
+#include <cstring>
 #include <mutex>
 
 #include "app/form1_qt.h"
@@ -95,12 +98,37 @@ QRegion SceneView::Uncovered() const {
     return region;
 }
 
-void SceneView::paintEvent(QPaintEvent* e) {
+// The frame's rows are copied straight into the window's buffer where that is
+// an image of 32-bit pixels at the frame's scale: the toolkit would hand a
+// blit of this size to its thread pool, which costs more than it saves here
+// (and slows ThreadSanitizer, which cannot follow the pool, to a crawl).
+void SceneView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, frame_);
-    // Until a frame of the view's present size is drawn, the window's grey fills the rest.
-    const QRegion rest = QRegion(e->rect()).subtracted(QRect(QPoint(0, 0), frame_.deviceIndependentSize().toSize()));
-    for (const QRect& r : rest) painter.fillRect(r, palette().window());
+    QPaintEngine* engine = painter.paintEngine();
+    auto* buffer = dynamic_cast<QImage*>(engine->paintDevice());
+    const QTransform place = painter.deviceTransform();
+    if (!buffer || buffer->depth() != 32 || place.type() > QTransform::TxScale ||
+        !qFuzzyCompare(place.m11(), frame_.devicePixelRatio())) {
+        painter.fillRect(rect(), palette().window());
+        painter.drawImage(0, 0, frame_);
+        return;
+    }
+    const QPoint origin = place.map(QPointF(0, 0)).toPoint();
+    const QRect frame = frame_.rect().translated(origin);
+    const QRgb grey = palette().window().color().rgb();
+    for (const QRect& r : engine->systemClip()) {
+        const QRect area = r.intersected(buffer->rect()), shown = area.intersected(frame);
+        for (int y = shown.top(); y <= shown.bottom(); ++y)
+            std::memcpy(buffer->scanLine(y) + shown.left() * 4,
+                        frame_.constScanLine(y - origin.y()) + (shown.left() - origin.x()) * 4,
+                        static_cast<std::size_t>(shown.width()) * 4);
+        // Until a frame of the view's present size is drawn, the window's grey fills the rest.
+        for (const QRect& rest : QRegion(area).subtracted(shown))
+            for (int y = rest.top(); y <= rest.bottom(); ++y) {
+                QRgb* row = reinterpret_cast<QRgb*>(buffer->scanLine(y));
+                std::fill(row + rest.left(), row + rest.right() + 1, grey);
+            }
+    }
 }
 
 void SceneView::keyPressEvent(QKeyEvent* e) {

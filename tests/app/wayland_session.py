@@ -216,31 +216,38 @@ def play(session, shots, name):
     """The checks of one session; raises Failure."""
     # The one-time notice opens over the window when it is first activated:
     # while something covers the panels, Return answers it.
-    deadline = time.time() + 30
-    window = None
+    deadline = time.time() + 60
+    window, looked = None, False
     while window is None or window.layout_faults():
         if time.time() > deadline:
             raise Failure("; ".join(window.layout_faults()) if window else "no main window")
-        if window:
+        if looked:
             session.key(KEY_ENTER)
         time.sleep(0.5)
+        looked = True
         try:
             window = Window(session.screenshot(os.path.join(shots, name + ".png")))
         except Failure:
+            window = None
             if time.time() > deadline:
                 raise
     print("wayland_session: %s: panels shown, client %dx%d at %s" % (name, window.w, window.h, window.origin))
 
     # A notice that opened away from the panels blocks the window: until the
     # help shows, Return answers it and the click on "[i]" is made again.
-    for _ in range(6):
+    def help_shown():
+        deadline = time.time() + 5
+        while time.time() < deadline:
+            if Window(session.screenshot(os.path.join(shots, name + "_help.png"))).help_below_shoot():
+                return True
+            time.sleep(0.3)
+        return False
+    for _ in range(4):
         session.click(*window.screen_point(window.w - 166 + 138, 5 + 211))
-        time.sleep(0.8)
-        window = Window(session.screenshot(os.path.join(shots, name + "_help.png")))
-        if window.help_below_shoot():
+        if help_shown():
             break
         session.key(KEY_ENTER)
-        time.sleep(0.8)
+        time.sleep(0.5)
     else:
         raise Failure("no help text below the Shoot row after a click on its [i]")
     print("wayland_session: %s: the help text lies below the Shoot row" % name)
@@ -251,18 +258,18 @@ def play(session, shots, name):
     for _ in range(3):  # power bar, direction dial, elevation dial, Shoot
         session.key(KEY_TAB)
     session.key(KEY_SPACE)
-    deadline = time.time() + 3
+    deadline = time.time() + 10
     while Window(session.screenshot()).shoot_caption() != "locked":
         if time.time() > deadline:
             raise Failure("Tab, Tab, Tab, Space fired no shot")
         time.sleep(0.2)
-    deadline = time.time() + 60
+    deadline = time.time() + 120
     while True:
         window = Window(session.screenshot(os.path.join(shots, name + "_turn.png")))
         if window.shoot_caption() == "free":
             break
         if time.time() > deadline:
-            raise Failure("the shot did not end within 60 s")
+            raise Failure("the shot did not end within 120 s (Shoot is %s)" % window.shoot_caption())
         time.sleep(1)
     after = window.player_colour()
     if before is None or after is None or before == after:
