@@ -4,7 +4,7 @@
 # or OpenGL header reaches them.
 #
 #   core      plain data and stateless helpers used by everything
-#   rules     ui < aiming < terrain < shot < computer (each folder only
+#   rules     ui < aiming < terrain < shot < computer < match (each folder only
 #             includes the ones before it)
 #   view      OpenGL only: game state in, pixels out
 #   platform  the backends: Qt controls, SDL sound, the window-thread waker
@@ -17,8 +17,8 @@ if(CMAKE_SCRIPT_MODE_FILE)
   cmake_minimum_required(VERSION 3.25)
 endif()
 
-set(SKY_LAYER_ORDER core ui aiming terrain shot computer view platform app)
-set(SKY_RULE_FOLDERS ui aiming terrain shot computer)
+set(SKY_LAYER_ORDER core ui aiming terrain shot computer match view platform app)
+set(SKY_RULE_FOLDERS ui aiming terrain shot computer match)
 # What each layer may include besides itself and the lower ones, and what it must not.
 set(SKY_FOREIGN_FORBIDDEN_core "<Q|<SDL|<GL/|<qopengl")
 set(SKY_FOREIGN_FORBIDDEN_rules "<Q|<SDL|<GL/|<qopengl")

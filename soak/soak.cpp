@@ -1,13 +1,14 @@
 // soak GAMES [--seed N] [--threaded]
 //
-// Plays GAMES whole games computer against computer with the rules alone and
-// checks the game's invariants after every shot; every tenth game (the 1st,
+// Plays GAMES whole games computer against computer with the rules alone,
+// through the game's own match (the turn code the window drives), and checks
+// the game's invariants after every shot; every tenth game (the 1st,
 // 11th, ...) is replayed from its starting generator state on a fresh table
 // and must come out the same, shot for shot. --threaded flies every shot on
 // the real shot worker, this thread serving its calls as the window does; the
 // replays are then flown directly, so they also compare the two.
 //
-// Prints the seed, the shots per game, and last:
+// Prints what it drives and the seed, the shots per game, and last:
 //   soak: N games, M shots, 0 invariant violations
 // or the number of violations and the first, with exit status 1.
 #include <algorithm>
@@ -93,7 +94,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: soak GAMES [--seed N] [--threaded]\n");
         return 2;
     }
-    std::printf("soak: seed %u, %s\n", o.seed, o.threaded ? "shots on the worker thread" : "shots flown directly");
+    std::printf("soak: driving the game's own turn code, %s; seed %u\n",
+                o.threaded ? "shots on the worker thread" : "shots flown directly", o.seed);
     std::fflush(stdout);
     const auto started = std::chrono::steady_clock::now();
 

@@ -3,12 +3,8 @@
 #include <chrono>
 #include <utility>
 
-#include "computer/computer_aim.h"
-#include "shot/flight.h"
 #include "shot/impact.h"
-#include "shot/shot_thread.h"
 #include "terrain/colours.h"
-#include "terrain/game_setup.h"
 #include "terrain/overview_map.h"
 
 namespace sky::soak {
@@ -37,7 +33,9 @@ Table::Table(bool threaded, std::function<void(const std::string&)> fault)
       im2_(60, 60),
       im3_(25, 188),
       aim_(*s_, pb_, im2_, im3_, {[this] { if (threaded_) ReadFrame(); }, {}, {}}),
-      sync_([this] { waker_.Wake(); }) {
+      sync_([this] { waker_.Wake(); }),
+      match_(*s_, threaded ? &sync_ : nullptr) {
+    match_.Bind(imLand_, Procedures());
     // As the window starts: the first colour scheme, player 1 before any game.
     s_->CurrentPlayer = 1;
     BuildColourTable(*s_, 0, imFarben_);
@@ -47,13 +45,44 @@ void Table::Fault(const std::string& what) {
     fault_("game " + std::to_string(gameNumber_) + ", shot " + std::to_string(shotNumber_) + ": " + what);
 }
 
+MatchView Table::Procedures() {
+    MatchView v;
+    v.GameStarted = [this] { GameStarted(); };
+    v.AimChosen = [this](const SearchResult& found) {
+        if (found.chosen == 0) Fault("the computer found no aim among " + std::to_string(found.candidates));
+        AimChosen();
+    };
+    v.PlotTrailPixel = [this] { PlotTrailPixel(); };
+    v.PlayBlastSound = [this] { PlayBlastSound(); };
+    v.TurnEnding = [this] {
+        const std::lock_guard lock(s_->SharedLock);
+        DrawOverviewMap(*s_, imLand_);
+    };
+    v.TurnPassed = [this] { aim_.RefreshAimWidgets(); };
+    v.ShotSettled = [this](int winner) { ShotSettled(winner); };
+    if (threaded_) {
+        v.DrawFrame = [this] { DrawFrame(); };
+        // The worker draws a step only while it is ahead of this clock, and each
+        // frame moves the clock 100 ms on: about one frame in twenty flight steps.
+        v.Clock = [this] { return clockMs_.load(); };
+    }
+    return v;
+}
+
 void Table::NewGame() {
+    BeginLog();
+    match_.NewGame();
+}
+
+void Table::BeginLog() {
     ++gameNumber_;
     shotNumber_ = 0;
     current_ = {};
     current_.rngAtStart = s_->Rng.State();
     current_.scoreAtStart = {s_->Score[1], s_->Score[2]};
-    SetUpGame(*s_, imLand_);
+}
+
+void Table::GameStarted() {
     current_.landscape = HashHeights(*s_);
     for (const std::string& f : SetUpDrawFaults(*s_)) Fault(f);
     aim_.RefreshAimWidgets();
@@ -63,57 +92,26 @@ void Table::NewGame() {
 void Table::ComputerTurn(int level) {
     ++shotNumber_;
     before_ = StandingOf(*s_);
-    const SearchResult found = ComputerAim(*s_, level);
-    afterAim_ = s_->Rng.State();
+    level_ = level;
     blasts_ = 0;
-    if (found.chosen == 0) Fault("the computer found no aim among " + std::to_string(found.candidates));
-    ShotLog log;
-    log.level = level;
-    log.aim = s_->PlayerAim[s_->CurrentPlayer];
-    current_.shots.push_back(log);
-    aim_.ShowStoredAim();
-    if (threaded_) ReadFrame();
-    Shoot();
-}
-
-void Table::Shoot() {
-    {
-        const std::lock_guard lock(s_->SharedLock);
-        s_->ShotInFlight = 1;
-    }
-    if (!threaded_) {
-        // The worker's body, without frames.
-        ShotHooks hooks;
-        hooks.PlotTrailPixel = [this] { PlotTrailPixel(); };
-        hooks.PlayBlastSound = [this] { PlayBlastSound(); };
-        double shotTime = 0;
-        const FlightEnd end = FlyMissile(*s_, shotTime, hooks);
-        ResolveImpact(*s_, end, shotTime, hooks);
-        PassTurn();
-        FinishShot();
-        return;
-    }
-    TThread1 worker(*s_, sync_, WindowProcedures());
-    worker.Start();
-    while (!worker.Finished()) {
+    match_.ComputerShot(level);
+    if (!threaded_) return;
+    while (match_.ShotRunning()) {
         sync_.Serve();
         ReadFrame();
         waker_.Wait();
     }
-    worker.WaitFor();
+    match_.ShotThread->WaitFor();
 }
 
-ShotHooks Table::WindowProcedures() {
-    ShotHooks window;
-    window.DrawFrame = [this] { DrawFrame(); };
-    window.PlotTrailPixel = [this] { PlotTrailPixel(); };
-    window.PlayBlastSound = [this] { PlayBlastSound(); };
-    window.PassTurn = [this] { PassTurn(); };
-    window.FinishShot = [this] { FinishShot(); };
-    // The worker draws a step only while it is ahead of this clock, and each
-    // frame moves the clock 100 ms on: about one frame in twenty flight steps.
-    window.Clock = [this] { return clockMs_.load(); };
-    return window;
+void Table::AimChosen() {
+    afterAim_ = s_->Rng.State();
+    ShotLog log;
+    log.level = level_;
+    log.aim = s_->PlayerAim[s_->CurrentPlayer];
+    current_.shots.push_back(log);
+    aim_.ShowStoredAim();
+    if (threaded_) ReadFrame();
 }
 
 void Table::PlotTrailPixel() {
@@ -125,16 +123,7 @@ void Table::PlotTrailPixel() {
 void Table::PlayBlastSound() {
     ++blasts_;
     blastAt_ = s_->Rng.State();
-    s_->Rng.Unit();
-}
-
-void Table::PassTurn() {
-    {
-        const std::lock_guard lock(s_->SharedLock);
-        DrawOverviewMap(*s_, imLand_);
-    }
-    s_->CurrentPlayer = 3 - s_->CurrentPlayer;
-    aim_.RefreshAimWidgets();
+    DrawBlastSound(s_->Rng);
 }
 
 void Table::DrawFrame() {
@@ -153,8 +142,8 @@ void Table::ReadFrame() {
     for (const std::string& f : faults) Fault(f);
 }
 
-void Table::FinishShot() {
-    const int winner = SettleEndOfGame(*s_);
+// After the match's end-of-game rule, before it sets up the next game.
+void Table::ShotSettled(int winner) {
     ShotLog& log = current_.shots.back();
     log.trailLength = s_->TrailLength;
     if (s_->TrailLength >= 1 && s_->TrailLength <= 501) log.end = s_->Trail[s_->TrailLength];
@@ -162,17 +151,20 @@ void Table::FinishShot() {
     log.rngAfter = s_->Rng.State();
     for (const std::string& f : ShotFaults(*s_, before_, winner)) Fault(f);
     for (const std::string& f : ShotDrawFaults(afterAim_, blasts_, blastAt_, log.rngAfter)) Fault(f);
-    if (winner != 0) EndGame(winner);
+    if (winner != 0) EndLog(winner);
 }
 
-void Table::AbandonGame() { EndGame(0); }
+void Table::AbandonGame() {
+    EndLog(0);
+    match_.NewGame();
+}
 
-void Table::EndGame(int winner) {
+void Table::EndLog(int winner) {
     current_.winner = winner;
     current_.landscapeAtEnd = HashHeights(*s_);
     current_.scoreAtEnd = {s_->Score[1], s_->Score[2]};
     ended_.push_back(std::move(current_));
-    NewGame();
+    BeginLog();
 }
 
 std::vector<GameLog> Table::TakeEnded() { return std::exchange(ended_, {}); }

@@ -1,11 +1,12 @@
 // The game as the main window plays it, without a window: the state, the
-// overview map and the aiming widgets as software canvases, and the
-// procedures the window runs for a shot. Only the computer plays.
+// overview map and the aiming widgets as software canvases, driven by the
+// game's own match (src/match) as the window drives it. Only the computer
+// plays; this table keeps the record of every shot and game and checks them.
 //
-// Direct: the shot is flown and resolved on this thread, as the worker does,
-// without frames. Threaded: the real shot worker runs it and this thread
-// plays the window thread, serving its synchronous calls and reading the
-// frame state under the shared lock between them.
+// Direct: each shot is flown and resolved on this thread, without frames.
+// Threaded: the real shot worker runs it and this thread plays the window
+// thread, serving its synchronous calls and reading the frame state under the
+// shared lock between them.
 #pragma once
 
 #include <atomic>
@@ -22,7 +23,7 @@
 #include "core/canvas.h"
 #include "core/game_state.h"
 #include "core/sync_call.h"
-#include "shot/shot_hooks.h"
+#include "match/match.h"
 
 namespace sky::soak {
 
@@ -39,7 +40,7 @@ public:
     void NewGame();
     // One press of the computer button at a skill level: the search, the
     // shot, the hand-over and the end of the game; a game won is logged and
-    // the next one set up at once, as the window does.
+    // the match sets up the next one at once, as in the window.
     void ComputerTurn(int level);
     // Gives up the game in play (it went on too long): logged without a winner, a new one set up.
     void AbandonGame();
@@ -64,16 +65,17 @@ private:
     };
 
     void Fault(const std::string& what);
-    void Shoot();
-    ShotHooks WindowProcedures();
-    // The window's procedures, run on this thread.
+    MatchView Procedures();
+    // What the window does at the match's steps, done here with checks.
+    void GameStarted();
+    void AimChosen();
     void PlotTrailPixel();
     void PlayBlastSound();
-    void PassTurn();
     void DrawFrame();
-    void FinishShot();
+    void ShotSettled(int winner);
     void ReadFrame();  // what a frame reads, under the lock
-    void EndGame(int winner);
+    void BeginLog();   // the next game's record, before its set-up draws
+    void EndLog(int winner);
 
     std::unique_ptr<GameState> s_;
     const bool threaded_;
@@ -82,9 +84,10 @@ private:
     AimWidgets aim_;
     Waker waker_;
     SyncCaller sync_;
+    Match match_;
     std::atomic<int64_t> clockMs_{0};  // the worker's clock: moves on only with a frame
 
-    int gameNumber_ = 0, shotNumber_ = 0;
+    int gameNumber_ = 0, shotNumber_ = 0, level_ = 0;
     GameLog current_;
     Standing before_{};
     uint32_t afterAim_ = 0, blastAt_ = 0;

@@ -1,13 +1,13 @@
-// A new game on the window: the rules set it up, the window shows it.
+// A new game on the window: the match sets it up, the window shows it.
 #include "app/form1_qt.h"
-#include "terrain/game_setup.h"
 #include "ui/wind_arrow.h"
 #include "view/camera.h"
 
 using namespace sky;
 
-void TForm1::NewGame() {
-    SetUpGame(S, imLand->Canvas());
+void TForm1::NewGame() { Game.NewGame(); }
+
+void TForm1::ShowNewGame() {
     imLand->Changed();
     RotX = HomeRotX;
     RotY = HomeRotY;
@@ -30,8 +30,4 @@ void TForm1::RefreshAimWidgets() {
     im3->Changed();
 }
 
-void TForm1::SpeedButton13Click() {
-    S.Score[1] = 0;
-    S.Score[2] = 0;
-    NewGame();
-}
+void TForm1::SpeedButton13Click() { Game.NewMatch(); }

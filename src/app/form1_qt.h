@@ -5,11 +5,12 @@
 //   form1_qt.cpp           creation, activation, closing, size and position
 //   form1_layout_qt.cpp    the panels and controls, and which handler each calls
 //   scene_view_qt.cpp      the 3D view: its OpenGL context and the frames it shows
-//   form1_game_qt.cpp      a new game, the wind arrow, "[Neues Spiel]"
+//   form1_game_qt.cpp      a new game shown, the wind arrow, "[Neues Spiel]"
 //   form1_camera_qt.cpp    projection, mouse drags on the view, camera buttons
 //   form1_settings_qt.cpp  look, detail, colours, language, sound, status labels
-//   form1_shot_qt.cpp      "[Schuss]" and the procedures the shot worker calls
+//   form1_shot_qt.cpp      "[Schuss]" and what the window does at each step of a turn
 //   form1_computer_qt.cpp  "[Computer]"
+//   form1_play_qt.cpp      ways to play: the computer's own turns, the title, the New game dialog
 //   form1_panels_qt.cpp    panel folds, help pop-ups, the banner
 //   form1_keys_qt.cpp      the Tab order, the keys of the aiming widgets and the view, the focus frame
 //   form1_access_qt.cpp    what a screen reader says: names, descriptions, values, announcements
@@ -17,16 +18,22 @@
 
 #include <QOpenGLContext>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "aiming/aim_widgets.h"
 #include "app/scene_view_qt.h"
 #include "core/game_state.h"
+#include "core/seats.h"
 #include "core/sync_call.h"
+#include "match/match.h"
 #include "platform/accessible_qt.h"
 #include "platform/focus_frame_qt.h"
 #include "platform/image_qt.h"
@@ -35,6 +42,7 @@
 #include "platform/window_loss.h"
 #include "platform/window_waker.h"
 #include "shot/shot_thread.h"
+#include "ui/window_layout.h"
 #include "view/gl_api.h"
 
 class TForm3;
@@ -108,6 +116,8 @@ public:
     sky::TPicture* Image1;
     // Hidden diagnostics memo
     sky::TMemo* Memo1;
+    // A control by its name in the layout table (src/ui/window_layout.h); the window for no name.
+    QWidget* Named(std::string_view name);
     // The keyboard focus frame, and what a screen reader hears away from the focus
     sky::FocusFrame* FocusMark = nullptr;
     sky::LiveAnnouncer* Announcer = nullptr;
@@ -153,9 +163,6 @@ public:
     void sbCompClick();
     void PlotTrailPixel();
     void PlayBlastSound();
-    void PassTurn();
-    void FinishShot();
-    std::unique_ptr<sky::TThread1> ShotThread;
     // Side panels, help pop-up and banner
     void SpeedButton1Click();
     void SpeedButton2Click();
@@ -171,6 +178,13 @@ public:
     // The keyboard and the screen reader
     bool ViewKeyDown(int key);
     void UpdateAccessibleTexts();
+    // Ways to play: who sits at each side; newMatch starts a new game of that
+    // kind with both scores at 0, otherwise the game on the board goes on.
+    void Play(const sky::PlayChoice& choice, bool newMatch);
+    void ShowNewGameDialog();
+    void ShowNewGameDialog(const sky::PlayChoice& shown);
+    const sky::PlayChoice& Playing() const { return play_; }
+    const sky::Seats& SeatsNow() const { return seats_; }
 
     // How a web address is opened; tests may replace it.
     std::function<void(const QString&)> OpenUrl;
@@ -178,6 +192,9 @@ public:
 
     // The shot worker's blocking calls onto this window's thread, served from its event loop.
     sky::SyncCaller Sync;
+    // The rules of the turns, games and scores this window shows; its shots fly on a worker.
+    sky::Match Game{S, &Sync};
+    std::unique_ptr<sky::TThread1>& ShotThread{Game.ShotThread};
 
     // The notice of the first activation; tests may replace how it is shown.
     std::function<void(const QString& title, const QString& text)> ShowNotice;
@@ -204,6 +221,7 @@ protected:
 
 private:
     void BuildLayout();
+    void ShowCaptions();
     void ConnectHandlers();
     void ConnectKeys();
     void ConnectAccess();
@@ -213,8 +231,23 @@ private:
     void SetOuterSize(int width, int height);
     void FitOuterSize();
     void CentreOnDesktop();
-    void ShowHelp(int left, int top, int width, int height, int textOffset);
+    void ShowHelp(const sky::layout::HelpPlace& help, const QWidget* panel, const QWidget* button, int text);
     std::vector<QWidget*> ShotControls() const;
+    void ConnectMatch();
+    void ShowNewGame();
+    void LockShotControls();
+    void EndTurn();
+    void ShowTurn();
+    void UnlockShotControls();
+    void ShowWinner(int winner);
+    void ConnectPlay();
+    void TurnBegins();
+    void ComputerTurn();
+    void UpdateTitle();
+    int LocalPlayer() const;
+    std::string TurnOwner() const;
+    void WinnerShown();
+    void StartNetworkGame(const sky::PlayChoice& choice);
     void BeginClosing();
     void WindowLost();
 
@@ -225,11 +258,17 @@ private:
     bool glReady_ = false;
     bool destroyed_ = false;
     bool closing_ = false;
+    bool settingsFolded_ = false, windFolded_ = false, computerFolded_ = false;
     int framesDrawn_ = 0;
     int viewportW_ = 0, viewportH_ = 0;
     int wantOuterW_ = 0, wantOuterH_ = 0;
     char decimalSeparator_ = '.';
     sky::OneBased<int32_t, 2> energyAtShot_;
+    bool shotControlsLocked_ = false;
+    sky::PlayChoice play_;
+    sky::Seats seats_;
+    std::optional<sky::PlayChoice> pendingChoice_;  // chosen during a shot, started after it
+    QTimer computerTurn_, winnerClose_;
     // The locked control that had the focus when a shot began, and where the focus went instead.
     QPointer<QWidget> focusBeforeShot_, focusWhileLocked_;
 };

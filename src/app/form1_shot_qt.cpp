@@ -1,7 +1,7 @@
-// The window's side of a shot: the Shoot button, and the procedures the shot
-// worker has the window thread run while it waits.
+// The window's side of a turn: the Shoot button, and what the window shows
+// and plays at each step of a shot and a game. The steps themselves, their
+// order and the rules between them are the match's (src/match).
 #include <algorithm>
-#include <mutex>
 
 #include "app/form1_qt.h"
 #include "app/form4_qt.h"
@@ -14,28 +14,46 @@ using namespace sky;
 // The controls that could change the aim or start another shot or game, in the order they are locked.
 std::vector<QWidget*> TForm1::ShotControls() const { return {SpeedButton3, im3, im2, pb, SpeedButton13, sbComp}; }
 
-void TForm1::SpeedButton3Click() {
-    // A locked control gives its focus on to the next one; it gets it back when the shot is over.
+void TForm1::ConnectMatch() {
+    MatchView view;
+    view.GameStarted = [this] { ShowNewGame(); };
+    view.AimChosen = [this](const SearchResult&) {
+        Aiming().ShowStoredAim();
+        pb->Changed();
+        im2->Changed();
+        im3->Changed();
+        DrawScene();
+    };
+    view.ShotStarting = [this] { LockShotControls(); };
+    view.ShotLaunched = [this] {
+        if (S.SoundOn) Sound().Play(S.SoundData[1].data, S.SoundData[1].size);
+    };
+    view.DrawFrame = [this] { DrawScene(); };
+    view.PlotTrailPixel = [this] { PlotTrailPixel(); };
+    view.PlayBlastSound = [this] { PlayBlastSound(); };
+    view.TurnEnding = [this] { EndTurn(); };
+    view.TurnPassed = [this] { ShowTurn(); };
+    view.ControlsBack = [this] { UnlockShotControls(); };
+    view.ShotSettled = [this](int winner) {
+        if (winner != 0) ShowWinner(winner);
+    };
+    view.TurnBegins = [this] { TurnBegins(); };
+    view.Closing = [this] { return closing_; };
+    Game.Bind(imLand->Canvas(), std::move(view));
+}
+
+void TForm1::SpeedButton3Click() { Game.Shoot(); }
+
+// A locked control gives its focus on to the next one; it gets it back when the shot is over.
+void TForm1::LockShotControls() {
+    energyAtShot_ = S.Energy;
+    if (shotControlsLocked_) return;  // already locked for the computer's turn
+    shotControlsLocked_ = true;
     QWidget* focused = focusWidget();
     const auto locked = ShotControls();
     for (QWidget* w : locked) w->setEnabled(false);
     focusBeforeShot_ = std::find(locked.begin(), locked.end(), focused) != locked.end() ? focused : nullptr;
     focusWhileLocked_ = focusWidget();
-    energyAtShot_ = S.Energy;
-    {
-        std::lock_guard<std::mutex> lock(S.SharedLock);
-        S.ShotInFlight = 1;
-    }
-    ShotThread.reset();  // the last shot's worker has ended; this only collects it
-    ShotHooks window;
-    window.DrawFrame = [this] { DrawScene(); };
-    window.PlotTrailPixel = [this] { PlotTrailPixel(); };
-    window.PlayBlastSound = [this] { PlayBlastSound(); };
-    window.PassTurn = [this] { PassTurn(); };
-    window.FinishShot = [this] { FinishShot(); };
-    ShotThread = std::make_unique<TThread1>(S, Sync, std::move(window));
-    ShotThread->Start();
-    if (S.SoundOn) Sound().Play(S.SoundData[1].data, S.SoundData[1].size);
 }
 
 void TForm1::PlotTrailPixel() {
@@ -46,29 +64,34 @@ void TForm1::PlotTrailPixel() {
 
 void TForm1::PlayBlastSound() {
     if (closing_) return;
-    const int k = S.Rng.Unit() < 0.5 ? 2 : 3;
+    const int k = DrawBlastSound(S.Rng);
     Sound().Play(S.SoundData[k].data, S.SoundData[k].size);
 }
 
-void TForm1::PassTurn() {
+// The map shows the new crater and loses the trail's dots.
+void TForm1::EndTurn() {
     if (S.SoundOn) Sound().Stop();
     DrawOverviewMap();
-    S.CurrentPlayer = 3 - S.CurrentPlayer;
-    RefreshAimWidgets();
-    Announcer->Say(TurnText(S.Language, S, energyAtShot_));
 }
 
-void TForm1::FinishShot() {
+void TForm1::ShowTurn() {
+    RefreshAimWidgets();
+    Announcer->Say(TurnText(S.Language, S, energyAtShot_) + TurnOwner());
+}
+
+void TForm1::UnlockShotControls() {
+    shotControlsLocked_ = false;
     for (QWidget* w : ShotControls()) w->setEnabled(true);
     if (focusBeforeShot_ && focusWidget() == focusWhileLocked_)
         focusBeforeShot_->setFocus(Qt::OtherFocusReason);
-    if (closing_) return;  // the program ends: no winner window, no score, no new game
-    const int winner = SettleEndOfGame(S);
-    if (winner == 0) return;
+}
+
+// Modal: the worker waits in its last call until the window closes.
+void TForm1::ShowWinner(int winner) {
     const std::string text = WinnerText(S.Language, winner);
     Form4->Memo1->SetText(text);
     Form4->setAccessibleName(QString::fromStdString(text));
     Announcer->Say(text);
+    WinnerShown();
     Form4->exec();
-    if (!closing_) NewGame();
 }

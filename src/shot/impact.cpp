@@ -84,6 +84,8 @@ void AnimateDebris(GameState& s, const Point3& acceleration, double& ShotTime, c
 
 }  // namespace
 
+int DrawBlastSound(Random& rng) { return rng.Unit() < 0.5 ? 2 : 3; }
+
 int Damage(double r) {
     if (r <= FullDamageRadius) return 100;
     if (r < DamageRadius) return Round((DamageRadius - r) / (DamageRadius - FullDamageRadius) * 100);

@@ -18,6 +18,10 @@ namespace sky {
 // s.SharedLock, never held across a hook.
 void ResolveImpact(GameState& s, const FlightEnd& end, double& ShotTime, const ShotHooks& hooks);
 
+// Which of the two blast sounds (2 or 3) plays: one draw of the game's
+// generator, made by whoever plays the sound, on the thread that owns the game.
+int DrawBlastSound(Random& rng);
+
 // Energy lost at horizontal distance r from the impact cell.
 int Damage(double r);
 

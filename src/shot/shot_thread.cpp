@@ -5,6 +5,16 @@
 
 namespace sky {
 
+void RunShot(GameState& s, double& ShotTime, const ShotHooks& hooks) {
+    const FlightEnd end = FlyMissile(s, ShotTime, hooks);
+    ResolveImpact(s, end, ShotTime, hooks);
+    // The end of every shot, frames or not: the turn passes, the view shows
+    // the trail without missile and debris, then the controls come back.
+    if (hooks.PassTurn) hooks.PassTurn();
+    if (hooks.DrawFrame) hooks.DrawFrame();
+    if (hooks.FinishShot) hooks.FinishShot();
+}
+
 TThread1::TThread1(GameState& s, SyncCaller& sync, ShotHooks window)
     : s_(s), sync_(sync), window_(std::move(window)) {}
 
@@ -34,14 +44,7 @@ void TThread1::Execute() {
     hooks.Clock = window_.Clock;
     hooks.StopRequested = [this] { return stop_.load(); };
 
-    const FlightEnd end = FlyMissile(s_, ShotTime, hooks);
-    ResolveImpact(s_, end, ShotTime, hooks);
-    // The end of every shot, frames or not: the turn passes, the view shows
-    // the trail without missile and debris, then the controls come back.
-    if (hooks.PassTurn) hooks.PassTurn();
-    if (hooks.DrawFrame) hooks.DrawFrame();
-    if (hooks.FinishShot) hooks.FinishShot();
-
+    RunShot(s_, ShotTime, hooks);
     finished_ = true;
     sync_.NotifyFinished();
 }

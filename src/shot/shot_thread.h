@@ -12,6 +12,12 @@
 
 namespace sky {
 
+// The body of every shot, in its fixed order: the flight, the impact, the
+// turn passing, one frame without missile and debris, then the end of the
+// shot. The worker runs it with its procedures on the window thread; a
+// driver without a window thread runs it on its own, without frames.
+void RunShot(GameState& s, double& ShotTime, const ShotHooks& hooks);
+
 class TThread1 {
 public:
     // Created suspended: nothing runs until Start. `window` holds the

@@ -18,7 +18,9 @@ import sys
 import tempfile
 import time
 
-PANEL_GREY = (212, 212, 212)
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts", "lib"))
+from window_layout import WindowLayout  # noqa: E402
+
 SCREEN = (1280, 1024)  # the output in logical pixels
 BTN_LEFT, KEY_ESC, KEY_ENTER, KEY_TAB, KEY_SPACE = 272, 1, 28, 15, 57
 
@@ -31,7 +33,7 @@ class Session:
     """A compositor with the game in it, at one output scale."""
 
     def __init__(self, game, module, scale, platform_env):
-        self.scale = scale
+        self.scale, self.table = scale, WindowLayout.of_binary(game)
         self.runtime = tempfile.mkdtemp(prefix="skyburst-wayland-")
         os.chmod(self.runtime, 0o700)
         self.fifo = os.path.join(self.runtime, "input")
@@ -94,12 +96,12 @@ class Session:
         path = os.path.join(self.runtime, png[0])
         if keep:
             shutil.copy(path, keep)
-        return Shot(path, self.scale)
+        return Shot(path, self.scale, self.table)
 
 
 class Shot:
-    def __init__(self, path, scale):
-        self.scale = scale
+    def __init__(self, path, scale, table):
+        self.scale, self.table = scale, table
         self.width, self.height = SCREEN[0] * scale, SCREEN[1] * scale
         self.raw = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], capture_output=True, check=True,
                                   timeout=30).stdout
@@ -112,42 +114,47 @@ class Shot:
 
     def grey_run(self, y, x, length):
         """Whether exactly `length` panel-grey pixels start at x in row y."""
-        if x + length > self.width or any(self.at(x + i, y) != PANEL_GREY for i in range(length)):
+        grey = self.table.grey("PanelGrey")
+        if x + length > self.width or any(self.at(x + i, y) != grey for i in range(length)):
             return False
-        return (x == 0 or self.at(x - 1, y) != PANEL_GREY) and (
-            x + length == self.width or self.at(x + length, y) != PANEL_GREY)
+        return (x == 0 or self.at(x - 1, y) != grey) and (x + length == self.width or self.at(x + length, y) != grey)
 
 
 class Window:
     """The main window's client area found in a screenshot by its panels:
-    the map panel (326 wide, 5 from the top left corner), the aiming panel
-    (161 wide, 5 from the top right one) and the settings panel (5 from the
-    bottom left one)."""
+    the map panel at its place in the top left corner, the aiming panel
+    docked to the right edge and the settings panel to the bottom one."""
 
     def __init__(self, shot):
-        self.shot = shot
-        s = shot.scale
+        self.shot, self.table = shot, shot.table
+        s, t = shot.scale, shot.table
+        grey = t.grey("PanelGrey")
+        left, top, width, _ = t.box("Panel1")
         self.origin = None
         for y in range(shot.height):
             row = shot.raw[y * shot.width * 3:(y + 1) * shot.width * 3]
-            start = row.find(bytes(PANEL_GREY) * (326 * s))
-            if start >= 0 and start % 3 == 0 and shot.grey_run(y, start // 3, 326 * s):
-                self.origin = (start // 3 - 5 * s, y - 5 * s)
+            start = row.find(bytes(grey) * (width * s))
+            if start >= 0 and start % 3 == 0 and shot.grey_run(y, start // 3, width * s):
+                self.origin = (start // 3 - left * s, y - top * s)
                 break
         if not self.origin:
             raise Failure("no main window with its map panel on the screen")
         ox, oy = self.origin
-        row = oy + 6 * s
-        right = [x for x in range(ox + 331 * s, shot.width - 161 * s + 1) if shot.grey_run(row, x, 161 * s)]
+        _, top2, width2, _ = t.box("Panel2")
+        row = oy + (top2 + 1) * s
+        right = [x for x in range(ox + (left + width) * s, shot.width - width2 * s + 1)
+                 if shot.grey_run(row, x, width2 * s)]
         if not right:
             raise Failure("no aiming panel right of the map panel")
-        self.w = (right[0] - ox) // s + 166
-        x, y = ox + 7 * s, oy + 310 * s
-        while y < shot.height and shot.at(x, y) != PANEL_GREY:
+        self.w = (right[0] - ox) // s + width2 + t.dock_gap
+        # Down the settings panel's left edge, from below the banner to its bottom.
+        bx, by, _, bh = t.box("Panel5")
+        x, y = ox + (t.box("Panel3")[0] + 2) * s, oy + (by + bh + 4) * s
+        while y < shot.height and shot.at(x, y) != grey:
             y += 1
-        while y < shot.height and shot.at(x, y) == PANEL_GREY:
+        while y < shot.height and shot.at(x, y) == grey:
             y += 1
-        self.h = (y - oy) // s + 5
+        self.h = (y - oy) // s + t.dock_gap
 
     def px(self, cx, cy):
         """A point of the client area, in logical pixels, as the screenshot shows it."""
@@ -159,56 +166,50 @@ class Window:
         return sum(1 for i in range(width * s) for j in range(height * s)
                    if test(self.shot.at(self.origin[0] + left * s + i, self.origin[1] + top * s + j)))
 
-    def screen_point(self, cx, cy):
-        """Where a point of the client area lies on the output, in logical pixels."""
+    def rect(self, name):
+        return self.table.rect(name, self.w, self.h)
+
+    def screen_point(self, name):
+        """Where the middle of a control lies on the output, in logical pixels."""
         s = self.shot.scale
-        return self.origin[0] // s + cx, self.origin[1] // s + cy
+        x, y, w, h = self.rect(name)
+        return self.origin[0] // s + x + w // 2, self.origin[1] // s + y + h // 2
 
     def layout_faults(self):
-        faults = []
-        w, h = self.w, self.h
-        panels = {  # a point of bare panel in each panel, by the layout
-            "Panel1 (map and wind)": (5 + 3, 5 + 200),
-            "Panel2 (aiming)": (w - 166 + 3, 5 + 330),
-            "Panel3 (settings)": (5 + 37, h - 292 + 3),
-            "Panel4 (camera and scores)": (w - 158 + 3, h - 214 + 205),
-        }
-        for name, (cx, cy) in panels.items():
-            if self.px(cx, cy) != PANEL_GREY:
-                faults.append("%s not shown: %s at %d,%d" % (name, self.px(cx, cy), cx, cy))
-        colours = {self.px(12 + i, 12 + j) for i in range(0, 166, 6) for j in range(0, 166, 6)}
-        if len(colours) < 20:
-            faults.append("the overview map shows %d colours" % len(colours))
-        if self.shoot_caption() != "free":
-            faults.append("no Shoot caption")
-        return faults
+        return self.table.screen_problems(self.px, self.w, self.h)
 
     def shoot_caption(self):
         """'free' or 'locked' as the Shoot caption is drawn, or None."""
-        area = (self.w - 166 + 40, 5 + 200, 73, 22)
-        dark = self.count(*area, lambda p: p == (77, 77, 77))
-        greyed = self.count(*area, lambda p: p == (150, 150, 150))
+        dark, greyed = (self.table.grey(g) for g in ("TextDark", "DisabledText"))
+        area = self.rect("SpeedButton3")
+        darks = self.count(*area, lambda p: p == dark)
+        greys = self.count(*area, lambda p: p == greyed)
         least = 10 * self.shot.scale ** 2
-        return "free" if dark >= least and greyed < least else "locked" if greyed >= least and dark < least else None
+        return "free" if darks >= least and greys < least else "locked" if greys >= least and darks < least else None
 
     def player_colour(self):
         """'blue' or 'red': the colour of the label naming the player whose turn it is."""
-        area = (self.w - 158 + 10, self.h - 214 + 94, 40, 13)
+        area = self.rect("laSpieler")
         blue = self.count(*area, lambda p: p[2] > 180 and p[0] < 80)
         red = self.count(*area, lambda p: p[0] > 180 and p[2] < 80)
         return "blue" if blue > 2 * red else "red" if red > 2 * blue else None
 
-    def help_below_shoot(self):
-        """Whether a help pop-up 161 wide lies 25 below the top of the Shoot row
-        (give or take the window frame's bottom border): its white outline
-        along its top edge and its dark text inside."""
+    def help_beside_shoot(self):
+        """Whether the help pop-up of the "[i]" beside Shoot lies its gap below
+        the top of the Shoot row (give or take the window frame's bottom
+        border), as wide as the aiming panel: its white outline along its top
+        edge and the dark text inside."""
         s = self.shot.scale
-        left, top = self.w - 166, 5 + 200 + 25
+        helps = {h["button"]: h for h in self.table.help}
+        gap, height = helps["SpeedButton4"]["gap"], helps["SpeedButton4"]["height"]
+        left, _, width, _ = self.rect("Panel2")
+        top = self.rect("SpeedButton4")[1] + gap
+        white, dark = self.table.grey("White"), self.table.grey("TextDark")
         for y in range(top, top + 12):
             row = self.origin[1] + y * s
-            white = sum(1 for i in range(161 * s) if self.shot.at(self.origin[0] + left * s + i, row) == (255,) * 3)
-            if white >= 150 * s:
-                return self.count(left + 5, y + 5, 130, 60, lambda p: p == (77, 77, 77)) >= 60 * s
+            whites = sum(1 for i in range(width * s) if self.shot.at(self.origin[0] + left * s + i, row) == white)
+            if whites >= (width - 11) * s:
+                return self.count(left + 5, y + 5, width - 31, height // 2, lambda p: p == dark) >= 60 * s
         return False
 
 
@@ -238,12 +239,12 @@ def play(session, shots, name):
     def help_shown():
         deadline = time.time() + 5
         while time.time() < deadline:
-            if Window(session.screenshot(os.path.join(shots, name + "_help.png"))).help_below_shoot():
+            if Window(session.screenshot(os.path.join(shots, name + "_help.png"))).help_beside_shoot():
                 return True
             time.sleep(0.3)
         return False
     for _ in range(4):
-        session.click(*window.screen_point(window.w - 166 + 138, 5 + 211))
+        session.click(*window.screen_point("SpeedButton4"))
         if help_shown():
             break
         session.key(KEY_ENTER)
