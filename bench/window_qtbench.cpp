@@ -1,5 +1,6 @@
 // Costs on the shown main window: one step of an aiming drag as the dial
-// receives it, and a whole new game at the default detail.
+// receives it, a whole new game at the default detail, one frame of the 3D
+// view and the frames of a whole flight at the finest and coarsest detail.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMouseEvent>
@@ -14,6 +15,7 @@
 #include <string>
 
 #include "app/program_qt.h"
+#include "shot/flight.h"
 
 namespace {
 
@@ -83,6 +85,97 @@ void BM_NewGame(benchmark::State& state) {
     QApplication::processEvents();
 }
 BENCHMARK(BM_NewGame)->Unit(benchmark::kMillisecond);
+
+void SetDetail(int index) {
+    Window().radSize->SetItemIndex(index);
+    Window().radSizeClick();
+}
+
+// One DrawScene on the shown window, presented before it returns; 0 is the
+// finest detail ("1+"), 4 the coarsest ("5-").
+void BM_DrawScene(benchmark::State& state) {
+    StartGame();
+    SetDetail(static_cast<int>(state.range(0)));
+    QApplication::processEvents();
+    for (auto _ : state) Window().DrawScene();
+    SetDetail(2);
+}
+BENCHMARK(BM_DrawScene)->Arg(0)->Arg(4)->ArgName("detail")->Unit(benchmark::kMillisecond);
+
+// The frames of one flight of the same shot on the same landscape, with the
+// dots on the overview map. Paced, the flight runs on a clock of its own that
+// advances 40 ms per frame drawn, so it draws the same frames back to back
+// every time; otherwise it runs on the wall clock as in play, and leaves out
+// the frames it has no time for.
+struct Flight {
+    int64_t frames = 0;
+    double drawMs = 0;  // inside DrawScene
+};
+
+Flight FlyOnce(bool paced) {
+    TForm1& f = Window();
+    sky::GameState& s = *program->State;
+    s.Rng.Seed(20240611);
+    f.NewGame();
+    s.PlayerAim[s.CurrentPlayer] = {0.8, -0.3, 20};
+    s.ShotInFlight = 1;
+    QApplication::processEvents();
+    const int64_t before = f.FramesDrawn();
+    Flight flight;
+    sky::ShotHooks hooks;
+    hooks.DrawFrame = [&] {
+        QElapsedTimer t;
+        t.start();
+        f.DrawScene();
+        flight.drawMs += static_cast<double>(t.nsecsElapsed()) / 1e6;
+    };
+    hooks.PlotTrailPixel = [&f] { f.PlotTrailPixel(); };
+    if (paced) hooks.Clock = [&f, before] { return (f.FramesDrawn() - before) * int64_t{40}; };
+    double shotTime = 0;
+    sky::FlyMissile(s, shotTime, hooks);
+    flight.frames = f.FramesDrawn() - before;
+    return flight;
+}
+
+// The last flight's frames and the mean frame; then back to the default detail and a fresh game.
+void ReportFlights(benchmark::State& state, const Flight& all, int64_t lastFrames) {
+    state.counters["frames"] = static_cast<double>(lastFrames);
+    state.counters["ms_per_frame"] = all.frames ? all.drawMs / static_cast<double>(all.frames) : 0;
+    SetDetail(2);
+    Window().NewGame();
+    QApplication::processEvents();
+}
+
+// A paced flight; its time is the time spent drawing its frames.
+void BM_FlightFrames(benchmark::State& state) {
+    StartGame();
+    SetDetail(static_cast<int>(state.range(0)));
+    Flight all;
+    int64_t last = 0;
+    for (auto _ : state) {
+        const Flight flight = FlyOnce(true);
+        state.SetIterationTime(flight.drawMs / 1000);
+        all.frames += last = flight.frames;
+        all.drawMs += flight.drawMs;
+    }
+    ReportFlights(state, all, last);
+}
+BENCHMARK(BM_FlightFrames)->Arg(0)->Arg(4)->ArgName("detail")->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// A flight on the wall clock: how many frames the player sees of it.
+void BM_FlightOnTheClock(benchmark::State& state) {
+    StartGame();
+    SetDetail(static_cast<int>(state.range(0)));
+    Flight all;
+    int64_t last = 0;
+    for (auto _ : state) {
+        const Flight flight = FlyOnce(false);
+        all.frames += last = flight.frames;
+        all.drawMs += flight.drawMs;
+    }
+    ReportFlights(state, all, last);
+}
+BENCHMARK(BM_FlightOnTheClock)->Arg(0)->Arg(4)->ArgName("detail")->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // A Shoot press until the worker is under way: the controls locked, the
 // worker started, the flight sound handed to the device (with the sound on)

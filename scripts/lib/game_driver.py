@@ -28,7 +28,7 @@ def xdotool(*args, check=False, timeout=10):
 
 
 def is_managed(wid):
-    """Whether the window manager manages the window (a top-level window, not a native child)."""
+    """Whether the window manager manages the window (a top-level window)."""
     out = subprocess.run(["xprop", "-id", str(wid), "WM_STATE"], capture_output=True, text=True, timeout=10).stdout
     return "window state" in out
 
@@ -67,7 +67,7 @@ class Game:
             if self.proc.poll() is not None:
                 raise RuntimeError("the game ended at start-up with %s" % self.proc.returncode)
             ids = xdotool("search", "--all", "--onlyvisible", "--pid", self.proc.pid, "--name", "^%s$" % TITLE).split()
-            # The panels are native windows with the same name: the main
+            # The toolkit's own helper windows may bear the name too: the main
             # window is the one the window manager manages.
             managed = [i for i in ids if is_managed(i)]
             if managed:
@@ -111,14 +111,26 @@ class Game:
 
     def layout(self):
         """One look at the main window: its client area on the screen
-        (x, y, width, height), whether it is shown, and the sizes of its
-        native panels, (width, height) each."""
-        out = subprocess.run(["xwininfo", "-children", "-stats", "-id", self.wid], capture_output=True, text=True,
+        (x, y, width, height) and whether it is shown."""
+        out = subprocess.run(["xwininfo", "-stats", "-id", self.wid], capture_output=True, text=True,
                              timeout=10).stdout
         value = lambda key: int(re.search(key + r":\s+(-?\d+)", out).group(1))
         area = (value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"), value("Height"))
-        panels = [(int(w), int(h)) for w, h in re.findall(r"^\s+0x[0-9a-f]+ .*\)\s+(\d+)x(\d+)[+-]", out, re.M)]
-        return area, "IsViewable" in out, panels
+        return area, "IsViewable" in out
+
+    def panel_open(self, panel, area):
+        """Whether the aiming panel (2) or the settings panel (3) is open, as
+        the screen shows it: a row of bare panel grey where the folded panel
+        ends and the 3D view shows (the aiming panel's bottom rows, the
+        settings panel's top row right of its button). Something lying over
+        the row (a help pop-up) reads as folded."""
+        x, y, w, h = area
+        name = "Panel%d" % panel
+        px, py, pw, ph = self.table.rect(name, w, h)
+        fw, _ = self.table.folded(name)
+        row = (px, py + ph - 3, pw) if panel == 2 else (px + fw + 5, py + 4, pw - fw - 5)
+        data = grab(x + row[0], y + row[1], row[2], 1)
+        return len(data) == 3 * row[2] and data == bytes(self.table.grey("PanelGrey")) * row[2]
 
     def windows(self):
         """The program's windows that the window manager lists besides the

@@ -13,13 +13,6 @@ using namespace sky;
 
 namespace {
 
-// The panels lie over the native OpenGL window, so they are native windows too.
-TPanel* NativePanel(QWidget* parent) {
-    auto* p = new TPanel(parent);
-    p->setAttribute(Qt::WA_NativeWindow);
-    return p;
-}
-
 using layout::At;
 using layout::Control;
 
@@ -88,14 +81,14 @@ void TForm1::BuildLayout() {
 
     DeviceContext = new SceneView(this);
 
-    Panel1 = NativePanel(this);
+    Panel1 = new TPanel(this);
     Place(Panel1, At("Panel1"));
     imLand = Image(this, At("imLand"));
     imPfeil = Image(this, At("imPfeil"));
     SpeedButton2 = Button(this, At("SpeedButton2"), "[<<]");
     Label1 = Label(this, At("Label1"), "Vento");
 
-    Panel2 = NativePanel(this);
+    Panel2 = new TPanel(this);
     Place(Panel2, At("Panel2"));
     im3 = Image(this, At("im3"));
     pb = Image(this, At("pb"));
@@ -112,7 +105,7 @@ void TForm1::BuildLayout() {
     SpeedButton14 = Button(this, At("SpeedButton14"), "[i]");
     radComp = Radio(this, At("radComp"), 1);
 
-    Panel3 = NativePanel(this);
+    Panel3 = new TPanel(this);
     Place(Panel3, At("Panel3"));
     SpeedButton1 = Button(this, At("SpeedButton1"), "[>>]");
     imFarben = Image(this, At("imFarben"));
@@ -122,7 +115,7 @@ void TForm1::BuildLayout() {
     radFarben = Radio(this, At("radFarben"), 0);
     radSound = Radio(this, At("radSound"), 0);
 
-    Panel4 = NativePanel(this);
+    Panel4 = new TPanel(this);
     Place(Panel4, At("Panel4"));
     Shape1 = Make<TShape>(this, At("Shape1"));
     Shape2 = Make<TShape>(this, At("Shape2"));
@@ -141,7 +134,7 @@ void TForm1::BuildLayout() {
     laPunkte2 = Label(this, At("laPunkte2"), "P2", QColor(255, 0, 0));
     SpeedButton13 = Button(this, At("SpeedButton13"));
 
-    Panel5 = NativePanel(this);
+    Panel5 = new TPanel(this);
     Place(Panel5, At("Panel5"));
     Image1 = Picture(this, At("Image1"), "banner");
     Image1->setCursor(Qt::PointingHandCursor);
@@ -154,8 +147,6 @@ void TForm1::BuildLayout() {
 
 // Which handler each control calls.
 void TForm1::ConnectHandlers() {
-    DeviceContext->OnExpose = [this] { FormPaint(); };
-    DeviceContext->OnGrab = [this] { return GrabFrame(); };
     DeviceContext->OnMouseDown = [this](Qt::MouseButton b, int x, int y) { FormMouseDown(b, x, y); };
     DeviceContext->OnMouseMove = [this](Qt::MouseButton, int x, int y) { FormMouseMove(x, y); };
     DeviceContext->OnMouseUp = [this](Qt::MouseButton, int, int) { FormMouseUp(); };

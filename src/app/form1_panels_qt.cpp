@@ -1,5 +1,7 @@
 // The folding side panels, the help pop-up beside the controls it explains,
 // and the banner.
+#include <QWindow>
+
 #include "app/form1_qt.h"
 #include "app/form3_qt.h"
 #include "platform/frame_extents.h"
@@ -56,9 +58,12 @@ namespace {
 struct Frame {
     int L, T, B, N;
 };
+// The client area's place is the window system's: on Wayland, where a window
+// does not know where it lies, that is where its pop-ups are placed from.
 Frame FrameOf(const QWidget& w) {
     const QMargins frame = sky::FrameMargins(w);
-    return {w.geometry().x() - frame.left(), w.geometry().y() - frame.top(), (frame.left() + frame.right()) / 2,
+    const QRect client = w.windowHandle() ? w.windowHandle()->geometry() : w.geometry();
+    return {client.x() - frame.left(), client.y() - frame.top(), (frame.left() + frame.right()) / 2,
             frame.top() + frame.bottom()};
 }
 }  // namespace

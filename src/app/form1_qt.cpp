@@ -83,11 +83,8 @@ void TForm1::FormDestroy() {
     ShotThread.reset();
     if (S.SoundOn) sound_.Stop();
     glReady_ = false;
-    if (RenderContext) {
-        RenderContext->doneCurrent();
-        delete RenderContext;
-        RenderContext = nullptr;
-    }
+    DeviceContext->ReleaseContext();
+    RenderContext = nullptr;
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
@@ -130,10 +127,10 @@ bool TForm1::event(QEvent* e) {
 // The docked panels keep their distance to the right and bottom edges.
 void TForm1::FormResize() {
     if (glReady_) {
-        RenderContext->makeCurrent(DeviceContext->Surface());
-        // The viewport is in the surface's device pixels (a HiDPI screen has
-        // two or more per logical pixel); the aspect stays that of the window.
-        const qreal scale = DeviceContext->Surface()->devicePixelRatio();
+        DeviceContext->MakeCurrent();
+        // The viewport is in the view's device pixels (a HiDPI screen has two
+        // or more per logical pixel); the aspect stays that of the window.
+        const qreal scale = DeviceContext->devicePixelRatioF();
         const QSize outer = OuterSize();
         viewportW_ = qRound(outer.width() * scale);
         viewportH_ = qRound(outer.height() * scale);
@@ -169,8 +166,6 @@ void TForm1::SetOuterSize(int width, int height) {
 void TForm1::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     if (e->spontaneous()) return;
-    // The view's native window must lie under the panels' native windows.
-    DeviceContext->Surface()->lower();
     CentreOnDesktop();
     FitOuterSize();
 }

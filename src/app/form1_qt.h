@@ -4,7 +4,7 @@
 // Its methods are defined by subject:
 //   form1_qt.cpp           creation, activation, closing, size and position
 //   form1_layout_qt.cpp    the panels and controls, and which handler each calls
-//   scene_view_qt.cpp      the OpenGL surface, frames and their read-back
+//   scene_view_qt.cpp      the 3D view: its OpenGL context and the frames it shows
 //   form1_game_qt.cpp      a new game shown, the wind arrow, "[Neues Spiel]"
 //   form1_camera_qt.cpp    projection, mouse drags on the view, camera buttons
 //   form1_settings_qt.cpp  look, detail, colours, language, sound, status labels
@@ -61,8 +61,8 @@ public:
     // Fields of the main window
     double RotX = 0, RotY = 0;
     int32_t DragMode = 0, DragLastX = 0, DragLastY = 0, ZoomLastY = 0;
-    sky::SceneView* DeviceContext = nullptr;  // the surface that carries the OpenGL context
-    QOpenGLContext* RenderContext = nullptr;
+    sky::SceneView* DeviceContext = nullptr;  // the view that shows the frames
+    QOpenGLContext* RenderContext = nullptr;  // the view's, while it lives
 
     // Panel1: overview map and wind
     sky::TPanel* Panel1;
@@ -127,7 +127,6 @@ public:
     void FormActivate();
     void FormDestroy();
     void FormResize();
-    void FormPaint();
     void FormMouseDown(Qt::MouseButton button, int x, int y);
     void FormMouseMove(int x, int y);
     void FormMouseUp();
@@ -228,8 +227,7 @@ private:
     void ConnectAccess();
     const sky::Aim& ShownAim() const;
     void CreateRenderContext();
-    void PaintFrame(bool swap);
-    QImage GrabFrame();
+    void PaintFrame();
     void SetOuterSize(int width, int height);
     void FitOuterSize();
     void CentreOnDesktop();

@@ -1,6 +1,11 @@
 #include "app/form3_qt.h"
 
-TForm3::TForm3(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
+#include "platform/frame_extents.h"
+
+// Where the program places its windows, a borderless tool window; elsewhere
+// a pop-up of the main window, which the compositor places beside the control.
+TForm3::TForm3(QWidget* parent)
+    : QWidget(parent, (sky::PlacesOwnWindows() ? Qt::Tool : Qt::Popup) | Qt::FramelessWindowHint) {
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(302, 136);
     QPalette pal = palette();

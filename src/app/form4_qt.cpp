@@ -3,7 +3,9 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QWindow>
 
+#include "platform/frame_extents.h"
 #include "ui/window_layout.h"
 
 using sky::layout::Find;
@@ -15,7 +17,10 @@ void Place(QWidget* w, const sky::layout::Control& c) {
 }
 }  // namespace
 
-TForm4::TForm4(QWidget* parent) : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog) {
+// Where the program places its windows, a dialog in the middle of the
+// screen; elsewhere a pop-up in the middle of the main window (see showEvent).
+TForm4::TForm4(QWidget* parent)
+    : QDialog(parent, Qt::FramelessWindowHint | (sky::PlacesOwnWindows() ? Qt::Dialog : Qt::Popup)) {
     setFixedSize(sky::layout::WinnerSize.width, sky::layout::WinnerSize.height);
     setWindowModality(Qt::ApplicationModal);
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -40,6 +45,12 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent, Qt::FramelessWindowHint | Qt::
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
+}
+
+void TForm4::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    const QWindow* owner = windowHandle() ? windowHandle()->transientParent() : nullptr;
+    if (!sky::PlacesOwnWindows() && owner) move(owner->geometry().center() - rect().center());
 }
 
 void TForm4::SpeedButton1Click() { done(QDialog::Accepted); }

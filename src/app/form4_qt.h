@@ -19,4 +19,5 @@ protected:
     // Return, Enter and Space answer OK from the keyboard: the flat OK button
     // is no dialog default, and the window keeps the focus itself.
     void keyPressEvent(QKeyEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 };

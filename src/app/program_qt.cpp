@@ -2,25 +2,21 @@
 
 #include <QIcon>
 #include <QSurfaceFormat>
+#include <QWindow>
+
+#include "platform/frame_extents.h"
 
 namespace sky {
 
 ProgramStart::BeforeApplication::BeforeApplication() {
-    const bool waylandSession = qgetenv("XDG_SESSION_TYPE") == "wayland" || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    if (waylandSession && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
-
     QSurfaceFormat format;
     format.setRenderableType(QSurfaceFormat::OpenGL);
     format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
     format.setRedBufferSize(8);
     format.setGreenBufferSize(8);
     format.setBlueBufferSize(8);
     format.setDepthBufferSize(24);
     QSurfaceFormat::setDefaultFormat(format);
-    // The panels are native windows over the native 3D view; nothing else needs to be.
-    QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
 }
 
 ProgramStart::ProgramStart(int& argc, char** argv) : app_(argc, argv) {
@@ -37,6 +33,13 @@ Program::Program(const GlApi& gl) : State(std::make_unique<GameState>()) {
     Form4 = std::make_unique<TForm4>();
     Form1->Form3 = Form3.get();
     Form1->Form4 = Form4.get();
+    // Where the compositor places the windows, these two are pop-ups placed
+    // relative to the main window.
+    if (!PlacesOwnWindows())
+        for (QWidget* popup : {static_cast<QWidget*>(Form3.get()), static_cast<QWidget*>(Form4.get())}) {
+            popup->winId();
+            popup->windowHandle()->setTransientParent(Form1->windowHandle());
+        }
 }
 
 Program::~Program() { Form1.reset(); }

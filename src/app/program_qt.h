@@ -15,17 +15,12 @@
 
 namespace sky {
 
-// Everything before the windows: the windowing platform, a double-buffered
-// RGBA compatibility context with a depth buffer as the default surface
-// format (both chosen before the application object exists), the application
-// object with the game's name and icon, and OpenGL bound. Ok() is false when
-// OpenGL could not be loaded; Error() then says from where.
-//
-// In a Wayland session the game runs through XWayland unless the user chose
-// a platform (QT_QPA_PLATFORM): the panels are native windows over the
-// native OpenGL view, and Qt 6.4's Wayland backend does not show native
-// child widgets (it draws them into the main window's own surface, which
-// lies under the view's). Without XWayland the Wayland backend is used.
+// Everything before the windows: an RGBA compatibility context with a depth
+// buffer as the default surface format (chosen before the application object
+// exists), the application object with the game's name and icon, and OpenGL
+// bound. Ok() is false when OpenGL could not be loaded; Error() then says
+// from where. The windowing platform is the toolkit's choice: Wayland in a
+// Wayland session, X11 otherwise, or what QT_QPA_PLATFORM names.
 class ProgramStart {
 public:
     ProgramStart(int& argc, char** argv);

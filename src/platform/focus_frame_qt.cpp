@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QRadioButton>
-#include <QWindow>
 
 #include <algorithm>
 
@@ -15,10 +14,7 @@ constexpr int Gap = 1, Width = 2;  // between the control and the frame; the fra
 
 }  // namespace
 
-FocusFrame::Ring::Ring(QWidget* parent, bool native) : QFocusFrame(parent) {
-    if (native) setAttribute(Qt::WA_NativeWindow);
-    hide();
-}
+FocusFrame::Ring::Ring(QWidget* parent) : QFocusFrame(parent) { hide(); }
 
 void FocusFrame::Ring::Surround(QWidget* parent, const QRect& outer, int width) {
     if (parentWidget() != parent) setParent(parent);
@@ -41,11 +37,8 @@ FocusFrame::FocusFrame(QWidget* window) : QObject(window), window_(window) {
 void FocusFrame::FrameInside(QWidget* control) { inside_.push_back(control); }
 
 bool FocusFrame::InWindow(QObject* o) const {
-    if (const auto* w = qobject_cast<QWidget*>(o)) return w->window() == window_;
-    // The native surfaces inside the window (the OpenGL view) get their mouse directly.
-    for (auto* s = qobject_cast<QWindow*>(o); s; s = s->parent())
-        if (s == window_->windowHandle()) return true;
-    return false;
+    const auto* w = qobject_cast<QWidget*>(o);
+    return w && w->window() == window_;
 }
 
 bool FocusFrame::eventFilter(QObject* watched, QEvent* e) {
@@ -89,11 +82,11 @@ void FocusFrame::Follow() {
     if (along_ && (!show || !inside)) along_->hide();
     if (!show) return;
     if (inside) {
-        if (!along_) along_ = new Ring(window_, true);
+        if (!along_) along_ = new Ring(window_);
         along_->Surround(window_, QRect(f->mapTo(window_, QPoint(0, 0)), f->size()), Width);
         return;
     }
-    if (!around_) around_ = new Ring(f->parentWidget(), false);
+    if (!around_) around_ = new Ring(f->parentWidget());
     // A radio item is as wide as its group; its frame hugs the mark and the text.
     QRect r = f->geometry();
     if (qobject_cast<QRadioButton*>(f)) r.setWidth(std::min(r.width(), f->sizeHint().width()));

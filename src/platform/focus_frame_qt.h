@@ -17,8 +17,8 @@ namespace sky {
 class FocusFrame : public QObject {
 public:
     explicit FocusFrame(QWidget* window);
-    // A control that covers the whole window under its native panels (the 3D
-    // view): its frame runs along its inner edge, in a native window of its own.
+    // A control that covers the whole window under the panels (the 3D view):
+    // its frame runs along its inner edge.
     void FrameInside(QWidget* control);
     // The control framed now, or none.
     QWidget* Framed() const { return framed_; }
@@ -32,7 +32,7 @@ private:
     // frames out of what a screen reader sees.
     class Ring : public QFocusFrame {
     public:
-        Ring(QWidget* parent, bool native);
+        explicit Ring(QWidget* parent);
         void Surround(QWidget* parent, const QRect& outer, int width);
 
     protected:
@@ -48,7 +48,7 @@ private:
     std::vector<QWidget*> inside_;
     bool keyboard_ = false;
     QPointer<QWidget> framed_;
-    QPointer<Ring> around_, along_;  // made when first needed; the second is a native window
+    QPointer<Ring> around_, along_;  // made when first needed
 };
 
 }  // namespace sky

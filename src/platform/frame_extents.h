@@ -1,4 +1,4 @@
-// How wide the window manager's frame around a window is.
+// How wide the window manager's frame around a window is, and who places windows.
 #pragma once
 
 #include <QMargins>
@@ -11,7 +11,13 @@ namespace sky {
 // XWayland windows) do not say how wide their frame is; the toolkit then
 // measures the frame window, drop shadow included, which would make the
 // window's outer size mean a client area far smaller than usual. For those
-// a 1-pixel border and a 24-pixel caption bar are taken instead.
+// a 1-pixel border and a 24-pixel caption bar are taken instead. Null while
+// the window is not framed, or its frame is not measured yet.
 QMargins FrameMargins(const QWidget& window);
+
+// Whether the program places its own top-level windows on the screen, as on
+// X11. On Wayland the compositor places them, and a window that must lie
+// beside a control is a pop-up placed relative to the window it belongs to.
+bool PlacesOwnWindows();
 
 }  // namespace sky

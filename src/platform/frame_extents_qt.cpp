@@ -1,5 +1,7 @@
 #include "platform/frame_extents.h"
 
+#include <QGuiApplication>
+
 #include <cstdlib>
 #include <cstring>
 
@@ -34,9 +36,14 @@ QMargins FrameMargins(const QWidget& window) {
     const QRect outer = window.frameGeometry(), inner = window.geometry();
     const QMargins measured(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
                             outer.bottom() - inner.bottom());
+    // No frame is narrower than nothing: the toolkit has measured a frame
+    // window the window manager has not sized yet. The frame is not known.
+    if (measured.left() < 0 || measured.top() < 0 || measured.right() < 0 || measured.bottom() < 0) return {};
     if (measured.isNull() || !window.testAttribute(Qt::WA_WState_Created) || FrameExtentsReported(window.winId()))
         return measured;
     return {1, 24, 1, 1};
 }
+
+bool PlacesOwnWindows() { return !QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
 
 }  // namespace sky

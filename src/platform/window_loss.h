@@ -14,8 +14,7 @@ namespace sky {
 
 // Whether a native window still exists on the display. A round trip to the
 // X server (elsewhere always true): asked right before a frame, so that no
-// frame is drawn into a window that is gone. Mesa's software rasteriser
-// corrupts its heap when it draws into a destroyed window.
+// frame is sent to a window that is gone.
 bool NativeWindowExists(WId id);
 
 class WindowLossWatch : public QAbstractNativeEventFilter {

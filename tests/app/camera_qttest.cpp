@@ -22,7 +22,7 @@ std::string Dec(std::string text) {
 // A point of the 3D view that no panel covers (the view fills the client area).
 QPoint Free(TForm1& f, int dx = 0, int dy = 0) { return QPoint(f.width() / 2 + dx, f.height() / 2 + 60 + dy); }
 
-// The 3D view is a native window: the window system sends its mouse there.
+// The mouse as the window system sends it, to the window the view is shown in.
 QWindow* Win(TForm1& f) { return f.DeviceContext->Surface(); }
 void Press(TForm1& f, QPoint at, Qt::MouseButton b = Qt::LeftButton) { QTest::mousePress(Win(f), b, {}, at); }
 void Release(TForm1& f, QPoint at, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseRelease(Win(f), b, {}, at); }

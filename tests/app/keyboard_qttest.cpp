@@ -55,7 +55,7 @@ void ExpectShowsOnly(TForm1& f, const sky::Aim& aim) {
 std::string Memo(TForm1& f) { return f.Memo1->Lines().at(0); }
 std::string Shown(double v) { return sky::FloatToText(v, QLocale::system().decimalPoint().at(0).toLatin1()); }
 
-// The colour of a window pixel as the screen shows it (the panels are native windows).
+// The colour of a window pixel as the screen shows it.
 QColor ScreenPixel(TForm1& f, QWidget* w, QPoint at) {
     QTest::qWait(30);
     return f.screen()->grabWindow(f.winId()).toImage().pixelColor(w->mapTo(&f, at));

@@ -93,6 +93,22 @@ TEST(MainWindow, PanelsStayDockedWhenResized) {
     ExpectDocked(f);
 }
 
+TEST(MainWindow, AFrameDrawnWhileMinimisedShowsWhenTheWindowIsBack) {
+    StartedGame g;
+    TForm1& f = g.F1();
+    f.showMinimized();
+    ASSERT_TRUE(WaitFor([&] { return !f.windowHandle()->isExposed(); }));
+    f.RotY += 90;  // the shot worker and the camera keys draw while the window is away
+    f.DrawScene();
+    f.showNormal();
+    ASSERT_TRUE(WaitFor([&] { return f.windowHandle()->isExposed(); }));
+    QTest::qWait(200);
+    const QImage frame = f.DeviceContext->grabFramebuffer();
+    const QImage shown = f.screen()->grabWindow(f.winId()).toImage().convertToFormat(frame.format());
+    const QRect free(f.width() / 2 - 60, f.height() / 2, 120, 100);  // no panel lies there
+    EXPECT_EQ(shown.copy(free), frame.copy(free)) << "the screen shows the newest frame";
+}
+
 TEST(MainWindow, NoticeComesOnceOnTheFirstActivation) {
     // The real box: read what it says and press its OK button. The watcher
     // runs before the window is shown, since the box opens on its activation.

@@ -46,8 +46,8 @@ struct StartedGame {
     // Saves what the window shows now into the build tree's screenshot folder.
     void Screenshot(const QString& name) {
         QDir().mkpath(SKY_SHOT_DIR);
-        QTest::qWait(30);  // let the panels' windows show what they were last given
-        // From the display itself: the 3D view is a native OpenGL window.
+        QTest::qWait(30);  // let the window show what it was last given
+        // From the display itself: what the player sees.
         F1().screen()->grabWindow(F1().winId()).save(QString(SKY_SHOT_DIR) + "/" + name + ".png");
     }
 };
