@@ -69,23 +69,6 @@ struct Run {
     }
 };
 
-// The game again from its first draw, on a table with no history, flown directly.
-GameLog Replay(const GameLog& played, Run& run, const std::string& where) {
-    Table table(false, [&](const std::string& f) { run.Fault(where + ", " + f); });
-    table.State().Rng.Seed(played.rngAtStart);
-    table.State().Score[1] = played.scoreAtStart[0];
-    table.State().Score[2] = played.scoreAtStart[1];
-    table.NewGame();
-    for (const ShotLog& shot : played.shots) {
-        table.ComputerTurn(shot.level);
-        std::vector<GameLog> ended = table.TakeEnded();
-        if (!ended.empty()) return ended.front();
-    }
-    GameLog unfinished = table.Current();
-    unfinished.shots.resize(std::min(unfinished.shots.size(), played.shots.size()));
-    return unfinished;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -122,7 +105,8 @@ int main(int argc, char** argv) {
             const int number = static_cast<int>(shotsPerGame.size());
             if ((number - 1) % ReplayEvery != 0 || game.winner == 0) continue;
             const std::string where = seedText + ", replay of game " + std::to_string(number);
-            for (const std::string& f : ReplayFaults(game, Replay(game, run, where))) run.Fault(where + ": " + f);
+            const GameLog again = Replay(game, [&](const std::string& f) { run.Fault(where + ", " + f); });
+            for (const std::string& f : ReplayFaults(game, again)) run.Fault(where + ": " + f);
             ++replays;
         }
     }
