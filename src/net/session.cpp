@@ -161,7 +161,9 @@ void Session::Tick(int64_t nowMs) {
     now_ = nowMs;
     if (!link_) return;
     if (nowMs - lastReceived_ >= SilenceMs) return Lose(Notice::PeerLeft, {});
-    if (unreadSince_ >= 0 && nowMs - unreadSince_ >= SilenceMs)
+    // The other side still talks but reads nothing of this side's: not a cable
+    // pulled (then it falls silent too, and has left), a game that stopped reading.
+    if (unreadSince_ >= 0 && nowMs - unreadSince_ >= SilenceMs && nowMs - lastReceived_ < 2 * HeartbeatMs)
         return Fail(Notice::StoppedReading, {}, Farewell::StoppedReading);
     if (nowMs - lastHeartbeat_ >= HeartbeatMs) {
         lastHeartbeat_ = nowMs;
