@@ -112,8 +112,11 @@ void Pair::Pressed(Side& side) {
 }
 
 void Pair::Settled(Side& side) {
-    if (&side == joiner_.get() && o_.mismatch && !forced_ && SecondGame(side)) {
-        // The test hook: one height a little off on the joiner, as if its arithmetic had drifted.
+    // The test hook: one height a little off on the joiner, as if its arithmetic
+    // had drifted, after a shot that leaves the joiner to move: it must wait
+    // for the host's state before it may act.
+    if (&side == joiner_.get() && o_.mismatch && !forced_ && SecondGame(side) &&
+        side.table().State().CurrentPlayer == side.session().LocalPlayer()) {
         GameState& s = side.table().State();
         int32_t& h = s.H(GridSize / 2, GridSize / 2);
         h = h > 0 ? h - 1 : h + 1;
@@ -209,7 +212,7 @@ int Pair::Run() {
     });
     watchdog.start(1000);
     QCoreApplication::exec();
-    return report_.Print(o_, Played(), *host_, joiner_.get());
+    return report_.Print(Played(), *host_, joiner_.get());
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ void PairReport::Compare(const std::vector<GameLog>& host, const std::vector<Gam
     }
 }
 
-int PairReport::Print(const PairOptions& o, int games, Side& host, Side* joiner) {
+int PairReport::Print(int games, Side& host, Side* joiner) {
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
     const net::SessionStats& h = host.session().Stats();
     const auto perTurn = [](const net::SessionStats& s) { return s.inputs ? double(s.turnBytes) / s.inputs : 0.0; };

@@ -27,7 +27,7 @@ public:
     void Compare(const std::vector<GameLog>& host, const std::vector<GameLog>& joiner,
                  const std::function<void(const std::string&)>& fault);
     // The figures and the last line; the exit status.
-    int Print(const PairOptions& o, int games, Side& host, Side* joiner);
+    int Print(int games, Side& host, Side* joiner);
 
 private:
     const std::chrono::steady_clock::time_point started_ = std::chrono::steady_clock::now();

@@ -87,10 +87,12 @@ void Session::TryAgree(uint32_t seq) {
     Mismatch(seq, own->second, other->second);
 }
 
-// The host's state holds: the host sends it and goes on; the joiner waits for
-// it. A second mismatch at the same turn means the two cannot agree.
+// The host's state holds: the host sends it and goes on (and compares the
+// joiner's hash again once it has taken it); the joiner waits for it and then
+// compares with the host's hash it keeps. A second mismatch at the same turn
+// means the two cannot agree.
 void Session::Mismatch(uint32_t seq, uint64_t own, uint64_t other) {
-    peerHashes_.erase(seq);
+    if (role_ == Role::Host) peerHashes_.erase(seq);
     if (repaired_ == static_cast<int64_t>(seq) || seq != seq_)
         return Fail(Notice::CannotAgree, {}, Farewell::CannotAgree);
     ++stats_.mismatches;

@@ -193,13 +193,13 @@ void Session::Forget() {
     phase_ = Phase::Alone;
 }
 
-void Session::Fail(Notice n, const std::string& detail, Farewell reason) {
+void Session::Fail(Notice n, std::string detail, Farewell reason) {
     if (!link_) return;
     Send(Goodbye{reason});
-    Lose(n, detail);
+    Lose(n, std::move(detail));
 }
 
-void Session::Lose(Notice n, const std::string& detail) {
+void Session::Lose(Notice n, std::string detail) {
     if (!link_) return;
     const bool quiet = phase_ == Phase::Greeting && role_ == Role::Host && n == Notice::PeerLeft;
     link_->Close();

@@ -121,8 +121,8 @@ private:
     void OnGoodbye(Farewell reason);
     void OnInput(const Input& in, uint32_t seq, int32_t player);
     void OnHeartbeat(const Heartbeat& m);
-    void Fail(Notice n, const std::string& detail, Farewell reason);
-    void Lose(Notice n, const std::string& detail);
+    void Fail(Notice n, std::string detail, Farewell reason);
+    void Lose(Notice n, std::string detail);  // by value: the detail may live in what Drop resets
     void Drop();
     void Notify(Notice n, const std::string& detail = {});
 
