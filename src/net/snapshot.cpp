@@ -104,19 +104,23 @@ std::vector<uint8_t> PackSnapshot(const Snapshot& snap) {
 }
 
 bool UnpackSnapshot(const uint8_t* data, std::size_t n, Snapshot& out, std::string& problem) {
-    Reader r(data, n);
     const std::size_t cells = static_cast<std::size_t>(GridSize) * GridSize;
-    const uint8_t* heights = r.Bytes(cells);
-    if (!heights) {
+    if (n < cells) {
         problem = "a landscape cut short";
         return false;
     }
     for (std::size_t i = 0; i < cells; ++i)
-        if (heights[i] > MaxHeight) {
-            problem = "a height of " + std::to_string(heights[i]);
+        if (data[i] > MaxHeight) {
+            problem = "a height of " + std::to_string(data[i]);
             return false;
         }
-    out.heights.assign(heights, heights + cells);
+    if (!UnpackStanding(data + cells, n - cells, out, problem)) return false;
+    out.heights.assign(data, data + cells);
+    return true;
+}
+
+bool UnpackStanding(const uint8_t* data, std::size_t n, Snapshot& out, std::string& problem) {
+    Reader r(data, n);
     for (std::size_t i = 0; i < 2; ++i) {
         Cell& c = out.cells[i];
         c.x = r.I32();

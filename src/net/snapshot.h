@@ -39,6 +39,9 @@ void ApplySnapshot(const Snapshot& snap, GameState& s);
 std::vector<uint8_t> PackSnapshot(const Snapshot& snap);
 // Every field range-checked; false with the first problem.
 bool UnpackSnapshot(const uint8_t* data, std::size_t n, Snapshot& out, std::string& problem);
+// The same for what follows the landscape: the players, the turn, the wind,
+// the generator and the trail (out.heights is left alone).
+bool UnpackStanding(const uint8_t* data, std::size_t n, Snapshot& out, std::string& problem);
 
 // FNV-1a over the heights, the players' cells, energies and scores, the
 // wind, the generator and whose turn it is (not the aims: a shot carries its own).
