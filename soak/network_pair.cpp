@@ -160,6 +160,7 @@ void Pair::CatchUp(int64_t since) {
 void Pair::Noticed(Side& side, Notice n, const std::string& detail) {
     const int64_t now = network::Transport::NowMs();
     std::printf("soak: %s: %s\n", side.Name().c_str(), net::NoticeText(2000, n, detail).c_str());
+    std::fflush(stdout);
     if (finishing_ && !(o_.silent && n == Notice::PeerLeft && &side == joiner_.get())) return;
     switch (n) {
         case Notice::PeerJoined: side.alone = false; return;
