@@ -196,6 +196,7 @@ void Session::Welcome() {
     if (!TakeSnapshot(s_, snap)) return Fail(Notice::CannotAgree, {}, Farewell::CannotAgree);
     Send(StateMsg{seq_, game_, SeedFor(game_ + 1), std::move(snap)});
     seedSent_ = game_ + 1;
+    ownHashes_[seq_] = StateHash(s_);
     Send(HashMsg{seq_, ownHashes_[seq_]});
     announced_ = -1;
     TryAgree(seq_);
