@@ -30,7 +30,7 @@ bool LengthRange(uint8_t type, Range& r) {
 }  // namespace
 
 std::vector<uint8_t> EncodeFrame(Type type, const std::vector<uint8_t>& payload) {
-    Writer w;
+    Writer w(HeaderSize + payload.size());
     w.U8('S');
     w.U8('K');
     w.U8(ProtocolVersion);

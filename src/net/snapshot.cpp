@@ -79,7 +79,7 @@ void ApplySnapshot(const Snapshot& snap, GameState& s) {
 }
 
 std::vector<uint8_t> PackSnapshot(const Snapshot& snap) {
-    Writer w;
+    Writer w(SnapshotMaxSize);
     w.Bytes(snap.heights.data(), snap.heights.size());
     for (std::size_t i = 0; i < 2; ++i) {
         w.I32(snap.cells[i].x);

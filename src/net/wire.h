@@ -13,6 +13,8 @@ namespace sky::net {
 
 class Writer {
 public:
+    // Room for any message but a state without growing.
+    explicit Writer(std::size_t reserve = 64) { out_.reserve(reserve); }
     void U8(uint8_t v) { out_.push_back(v); }
     void U16(uint16_t v) { Le(v, 2); }
     void U32(uint32_t v) { Le(v, 4); }
