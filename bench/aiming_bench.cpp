@@ -46,7 +46,7 @@ void BM_im3DragStep(benchmark::State& state) {
     int i = 0;
     for (auto _ : state) {
         ++i;
-        r.w.im3MouseMove(12, 2 + i % 184);
+        r.w.im3MouseMove(12, 2 + i % sky::PowerBarRows);
     }
     benchmark::DoNotOptimize(r.im3.Bits());
 }

@@ -55,14 +55,23 @@ expect(share/man/man6/skyburst3d.6.gz 2 "1f8b" "gzip")
 expect(share/doc/skyburst3d/copyright 3 "4d4954" "the MIT licence")  # MIT
 expect(share/doc/skyburst3d/changelog.gz 2 "1f8b" "gzip")
 
-# The menu entry starts the installed program and names the installed icon.
+# The menu entry starts the installed program by its full path, whatever is
+# on PATH, and names the installed icon.
 set(entry ${PREFIX}/share/applications/${APP_ID}.desktop)
 if(EXISTS ${entry})
-  file(STRINGS ${entry} exec REGEX "^Exec=")
+  file(STRINGS ${entry} exec REGEX "^(Try)?Exec=")
   file(STRINGS ${entry} icon REGEX "^Icon=")
-  if(NOT exec STREQUAL "Exec=skyburst3d")
-    fail("the menu entry runs '${exec}', not the installed bin/skyburst3d")
+  # The entry and each of its actions (which add options after the program).
+  list(LENGTH exec lines)
+  if(lines LESS 2)
+    fail("the menu entry has no TryExec and Exec: '${exec}'")
   endif()
+  foreach(line ${exec})
+    string(REGEX REPLACE "^(Try)?Exec=([^ ]*).*" "\\2" program "${line}")
+    if(NOT program STREQUAL "${PREFIX}/bin/skyburst3d")
+      fail("the menu entry runs '${line}', not the installed ${PREFIX}/bin/skyburst3d")
+    endif()
+  endforeach()
   if(NOT icon STREQUAL "Icon=${APP_ID}")
     fail("the menu entry names the icon '${icon}', not the installed ${APP_ID}")
   endif()

@@ -21,8 +21,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # dpkg-shlibdeps finds the linked libraries (Qt, SDL). OpenGL and GLU are
 # opened with dlopen at start, and Qt loads its platform plugin at run time,
 # so those are named here; Mesa's drivers give the 3D view on any machine.
+# The captions were laid out for Liberation Sans (src/platform/widgets_qt.cpp):
+# in a wider fallback font they run past their frames.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1, libglu1-mesa, qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1, libglu1-mesa, qt6-qpa-plugins, fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libgl1-mesa-dri")
 
 include(CPack)

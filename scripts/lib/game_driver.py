@@ -1,7 +1,8 @@
 """Drives a running Skyburst 3D from outside, as a player on an X11 desktop
 would: finds its window, clicks its controls with xdotool, ends it the ways
 a desktop ends programs, and reads what it left behind (exit status, stderr,
-the sound written by SDL's disk driver). Used by scripts/ends and
+the sound written by SDL's disk driver). Where the controls lie comes from
+the build's layout table (window_layout.py). Used by scripts/ends and
 scripts/monkey; needs a display with a window manager (scripts/with-display).
 """
 import os
@@ -12,25 +13,12 @@ import subprocess
 import tempfile
 import time
 
+from window_layout import WindowLayout
+
 TITLE = "Skyburst 3D"
 SANITIZER_MARKS = ("ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:",
                    "WARNING: ThreadSanitizer", "malloc(): ", "free(): ", "double free",
                    "corrupted size", "munmap_chunk", "Segmentation fault")
-
-WINNER_SIZE = (155, 86)     # the winner window, borderless
-WINNER_OK = (60 + 20, 57 + 11)  # the middle of its OK button
-
-# Where the controls lie inside the client area (see src/app/form1_layout_qt.cpp):
-# panels 2, 3 and 4 are docked to the right and bottom edges, 5 pixels off.
-def panel_origin(panel, width, height):
-    return {
-        1: (5, 5),
-        2: (width - 161 - 5, 5),
-        3: (5, height - 287 - 5),
-        4: (width - 153 - 5, height - 209 - 5),
-        5: (5, 216),
-    }[panel]
-
 
 def xdotool(*args, check=False, timeout=10):
     result = subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True, timeout=timeout)
@@ -59,7 +47,7 @@ def grab(x, y, width, height):
 class Game:
     """One run of the game binary with its sound going to a file."""
 
-    def __init__(self, binary, extra_env=None):
+    def __init__(self, binary, extra_env=None, table=None):
         self.workdir = tempfile.mkdtemp(prefix="skyburst-run-")
         self.audio = os.path.join(self.workdir, "audio.raw")
         self.log_path = os.path.join(self.workdir, "stderr.log")
@@ -67,6 +55,7 @@ class Game:
         env.update({"SDL_AUDIODRIVER": "disk", "SDL_DISKAUDIOFILE": self.audio})
         env.update(extra_env or {})
         self.log = open(self.log_path, "wb")
+        self.table = table or WindowLayout.of_binary(binary)
         self.proc = subprocess.Popen([binary], env=env, stdout=self.log, stderr=subprocess.STDOUT)
         self.wid = None
         self._pid_of = {}
@@ -114,10 +103,11 @@ class Game:
         value = lambda key: int(re.search(key + r":\s+(-?\d+)", out).group(1))
         return (value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"), value("Height"))
 
-    def click(self, panel, x, y, button=1):
+    def click(self, control, x, y, button=1):
+        """A click at x, y inside a control of the main window."""
         gx, gy, w, h = self.geometry()
-        px, py = panel_origin(panel, w, h)
-        xdotool("mousemove", gx + px + x, gy + py + y, "click", button)
+        cx, cy, _, _ = self.table.rect(control, w, h)
+        xdotool("mousemove", gx + cx + x, gy + cy + y, "click", button)
 
     def layout(self):
         """One look at the main window: its client area on the screen
@@ -152,9 +142,9 @@ class Game:
         return found
 
     def winner_window(self):
-        """The winner window (borderless, 155 x 86) when it is shown."""
+        """The winner window (borderless, of its own size) when it is shown."""
         for wid, w, h in self.windows():
-            if (w, h) == WINNER_SIZE:
+            if (w, h) == self.table.winner_size:
                 return wid
         return None
 
@@ -162,8 +152,8 @@ class Game:
         """Clicks the winner window's OK button until the window goes away;
         whether it did. One click may not be enough: a click while a context
         menu is open (a right click on the window's text opens one) only
-        closes the menu, as on any desktop. Return does not answer it: its OK
-        is a flat button, not a default button."""
+        closes the menu, as on any desktop. (Return answers it too, when it has
+        the keyboard focus.)"""
         deadline = time.time() + timeout
         while time.time() < deadline:
             if self.winner_window() != wid:
@@ -171,8 +161,8 @@ class Game:
             out = subprocess.run(["xwininfo", "-id", wid], capture_output=True, text=True, timeout=10).stdout
             corner = re.search(r"Absolute upper-left X:\s+(-?\d+).*?Absolute upper-left Y:\s+(-?\d+)", out, re.S)
             if corner:
-                xdotool("mousemove", int(corner.group(1)) + WINNER_OK[0], int(corner.group(2)) + WINNER_OK[1],
-                        "click", 1)
+                ok_x, ok_y = self.table.winner_middle("SpeedButton1")
+                xdotool("mousemove", int(corner.group(1)) + ok_x, int(corner.group(2)) + ok_y, "click", 1)
             time.sleep(0.4)
         return self.winner_window() != wid
 
@@ -188,11 +178,12 @@ class Game:
     def aim_self_shot(self):
         """Elevation straight up, power at the bottom of the bar: the missile
         rises a little and comes down near its own shooter."""
-        self.click(2, 51 + 1, 132 + 1)   # the quarter dial's top-left
-        self.click(2, 5 + 12, 5 + 185)   # the power bar's lowest row
+        self.click("im2", 1, 1)     # the quarter dial's top-left
+        self.click("im3", 12, 185)  # the power bar's lowest row
 
     def shoot(self):
-        self.click(2, 40 + 36, 200 + 11)
+        _, _, w, h = self.table.box("SpeedButton3")
+        self.click("SpeedButton3", w // 2, h // 2)
 
     # ---- ending it ----
     def prepare_end(self, how):

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/angles.h"
 #include "core/number_text.h"
-#include "core/numeric.h"
 
 namespace sky {
 namespace {
@@ -16,20 +16,18 @@ constexpr int PbCentre = 60;
 constexpr int PbNeedle = 50;
 // The quarter dial pivots at its bottom-left corner; needle length 50 (width less 10).
 constexpr int Im2Needle = 50;
-// The bar leaves 2 rows at each end, so 184 rows carry the 0..100 scale.
-constexpr int BarUsable = 184;
 // The old program's value for the left half-plane; kept so azimuths stay as players knew them.
 constexpr double HalfTurn = 3.1416;
 
 // Rows 2..185 are the mouse's range on the bar.
 constexpr int FirstRow = 2, LastRow = 185;
 // Keyboard steps.
-constexpr double Degree = Pi / 180;
+constexpr double Degree = ToRadians(1);
 constexpr int PageRows = 10;
 
-int MarkRow(double power) { return Trunc(power / 100 * BarUsable + 2); }
+int MarkRow(double power) { return Trunc(power / 100 * PowerBarRows + 2); }
 // The power a drag to row y gives.
-double RowPower(int y) { return static_cast<double>((y - 2) * 100) / BarUsable; }
+double RowPower(int y) { return static_cast<double>((y - 2) * 100) / PowerBarRows; }
 
 void Line(Canvas& c, int x0, int y0, int x1, int y1) {
     c.MoveTo(x0, y0);
@@ -250,7 +248,7 @@ bool AimWidgets::im2KeyDown(AimKey key, bool fine) {
 bool AimWidgets::im3KeyDown(AimKey key) {
     // The mark's place in rows. A value between two mouse rows (the start
     // aim, the computer's) steps to the nearer row in the key's direction.
-    const double at = CurrentAim().power * BarUsable / 100 + 2;
+    const double at = CurrentAim().power * PowerBarRows / 100 + 2;
     const int above = static_cast<int>(std::ceil(at - 1e-9)) - 1, below = static_cast<int>(std::floor(at + 1e-9)) + 1;
     int row;
     switch (key) {
@@ -267,10 +265,8 @@ bool AimWidgets::im3KeyDown(AimKey key) {
 }
 
 void AimWidgets::SetAzimuth(double azimuth) {
-    while (azimuth < -Pi / 2) azimuth += 2 * Pi;
-    while (azimuth >= 3 * Pi / 2) azimuth -= 2 * Pi;
     s_.TrailLength = 0;
-    TurnAzimuthNeedle(azimuth);
+    TurnAzimuthNeedle(WrapAngle(azimuth, -Pi / 2, 2 * Pi));
     DrawScene();
 }
 
@@ -281,7 +277,7 @@ void AimWidgets::SetElevation(double elevation) {
 }
 
 void AimWidgets::SetPower(double power) {
-    SetPowerRow(std::clamp(Round(power * BarUsable / 100) + 2, FirstRow, LastRow));
+    SetPowerRow(std::clamp(Round(power * PowerBarRows / 100) + 2, FirstRow, LastRow));
 }
 
 void AimWidgets::SetPowerRow(int row) {

@@ -3,6 +3,7 @@
 // with their values, and the announcer of the turns and the winner.
 #include "app/form1_qt.h"
 #include "ui/accessible_texts.h"
+#include "ui/play_texts.h"
 #include "ui/strings.h"
 
 using namespace sky;
@@ -27,7 +28,7 @@ void TForm1::ConnectAccess() {
 
     im3->Access = {QAccessible::Slider, [this] { return PowerText(S.Language, ShownAim().power); },
                    spoken(Spoken::PowerKeys), true, [this] { return ShownPower(ShownAim().power); }, 0, 100,
-                   100.0 / 184, [this](double v) { aim_->SetPower(StoredPower(v)); }};
+                   100.0 / PowerBarRows, [this](double v) { aim_->SetPower(StoredPower(v)); }};
     pb->Access = {QAccessible::Dial, [this] { return DirectionText(S.Language, ShownAim().azimuth); },
                   spoken(Spoken::DirectionKeys), true, [this] { return DirectionDegrees(ShownAim().azimuth); }, 0,
                   360, 1, [this](double v) { aim_->SetAzimuth(AzimuthOf(v)); }};
@@ -44,12 +45,13 @@ void TForm1::ConnectAccess() {
 void TForm1::UpdateAccessibleTexts() {
     const int l = S.Language;
     const auto text = [l](Spoken what) { return SpokenText(l, what); };
-    Say(SpeedButton3, CaptionName(LoadStr(l + 0)));
-    Say(sbComp, CaptionName(LoadStr(l + 17)), LoadStr(l + 20));
-    Say(SpeedButton13, CaptionName(LoadStr(l + 11)));
-    Say(SpeedButton4, text(Spoken::HelpShooting), LoadStr(l + 9));
-    Say(SpeedButton12, text(Spoken::HelpView), LoadStr(l + 10));
-    Say(SpeedButton14, text(Spoken::HelpComputer), LoadStr(l + 20));
+    Say(SpeedButton3, CaptionName(LoadStr(l + Str::Shoot)));
+    Say(sbComp, CaptionName(LoadStr(l + Str::Computer)), LoadStr(l + Str::ComputerHelp));
+    Say(SpeedButton13, CaptionName(LoadStr(l + Str::NewGame)));
+    SpeedButton13->setToolTip(QString::fromStdString(PlayTextOf(l, PlayText::NewGameTip)));
+    Say(SpeedButton4, text(Spoken::HelpShooting), LoadStr(l + Str::ShootingHelp));
+    Say(SpeedButton12, text(Spoken::HelpView), LoadStr(l + Str::ViewHelp));
+    Say(SpeedButton14, text(Spoken::HelpComputer), LoadStr(l + Str::ComputerHelp));
     Say(SpeedButton1, text(SettingsFolded() ? Spoken::ShowSettings : Spoken::HideSettings));
     Say(SpeedButton2, text(WindFolded() ? Spoken::ShowWind : Spoken::HideWind));
     Say(SpeedButton15, text(ComputerFolded() ? Spoken::ShowComputer : Spoken::HideComputer));
@@ -67,12 +69,12 @@ void TForm1::UpdateAccessibleTexts() {
     }
     Say(DeviceContext, text(Spoken::View), text(Spoken::ViewKeys));
 
-    Say(radComp, CaptionName(LoadStr(l + 18)));
+    Say(radComp, CaptionName(LoadStr(l + Str::SkillCaption)));
     Say(radSprache, text(Spoken::Language));
-    Say(radiogr, CaptionName(LoadStr(l + 6)));
-    Say(radSize, CaptionName(LoadStr(l + 5)));
-    Say(radFarben, CaptionName(LoadStr(l + 3)));
-    Say(radSound, CaptionName(LoadStr(l + 15)));
+    Say(radiogr, CaptionName(LoadStr(l + Str::LookCaption)));
+    Say(radSize, CaptionName(LoadStr(l + Str::DetailsCaption)));
+    Say(radFarben, CaptionName(LoadStr(l + Str::ColoursCaption)));
+    Say(radSound, CaptionName(LoadStr(l + Str::SoundCaption)));
     Say(Panel1, text(Spoken::MapPanel));
     Say(Panel2, text(Spoken::AimingPanel));
     Say(Panel3, text(Spoken::SettingsPanel));

@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include "app/form1_qt.h"
+#include "ui/window_layout.h"
 
 using namespace sky;
 
@@ -19,51 +20,66 @@ TPanel* NativePanel(QWidget* parent) {
     return p;
 }
 
-TFlatButton* Button(QWidget* parent, int l, int t, int w, int h, const char* caption) {
-    auto* b = new TFlatButton(parent);
-    Place(b, l, t, w, h);
+using layout::At;
+using layout::Control;
+
+QString NameOf(std::string_view name) { return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())); }
+
+// A control takes its name, place and size from the layout table.
+void Place(QWidget* w, const Control& c) {
+    w->setObjectName(NameOf(c.name));
+    sky::Place(w, c.box.left, c.box.top, c.box.width, c.box.height);
+}
+
+// A new control of the table, under the parent the table gives it.
+template <class T, class... Args>
+T* Make(TForm1* window, const Control& c, Args... args) {
+    auto* w = new T(window->Named(c.parent), args...);
+    Place(w, c);
+    return w;
+}
+
+TFlatButton* Button(TForm1* window, const Control& c, const char* caption = nullptr) {
+    auto* b = Make<TFlatButton>(window, c);
     if (caption) b->SetCaption(caption);
     return b;
 }
 
-TFlatButton* GlyphButton(QWidget* parent, int l, int t, int w, int h, const char* bitmap) {
-    auto* b = Button(parent, l, t, w, h, nullptr);
+TFlatButton* GlyphButton(TForm1* window, const Control& c, const char* bitmap) {
+    auto* b = Button(window, c);
     b->SetGlyph(QPixmap(QString(":/bitmap/") + bitmap));
     return b;
 }
 
-TRadioGroup* Radio(QWidget* parent, int l, int t, int w, int h, const char* caption, const char* items, int index) {
-    auto* r = new TRadioGroup(parent);
-    Place(r, l, t, w, h);
-    r->SetCaption(caption);
-    r->SetItems(items);
+// Only the items that stay the same in every language are given here.
+TRadioGroup* Radio(TForm1* window, const Control& c, int index, const char* items = nullptr) {
+    auto* r = Make<TRadioGroup>(window, c);
+    if (items) r->SetItems(items);
     r->SetItemIndex(index);
     return r;
 }
 
-TImage* Image(QWidget* parent, int l, int t, int w, int h) {
-    auto* i = new TImage(parent, w, h);
-    i->move(l, t);
-    return i;
-}
+TImage* Image(TForm1* window, const Control& c) { return Make<TImage>(window, c, c.box.width, c.box.height); }
 
-TLabel* Label(QWidget* parent, int l, int t, int w, int h, const char* caption, QColor colour = QColor(TextDark)) {
-    auto* lab = new TLabel(parent);
-    Place(lab, l, t, w, h);
+TLabel* Label(TForm1* window, const Control& c, const char* caption, QColor colour = QColor(TextDark)) {
+    auto* lab = Make<TLabel>(window, c);
     lab->SetFontColour(colour);
     lab->SetCaption(caption);
     return lab;
 }
 
-TPicture* Picture(QWidget* parent, int l, int t, int w, int h, const char* bitmap) {
-    auto* p = new TPicture(parent);
-    Place(p, l, t, w, h);
+TPicture* Picture(TForm1* window, const Control& c, const char* bitmap) {
+    auto* p = Make<TPicture>(window, c);
     p->setPixmap(QPixmap(QString(":/bitmap/") + bitmap));
     return p;
 }
 
 }  // namespace
 
+QWidget* TForm1::Named(std::string_view name) { return name.empty() ? this : findChild<QWidget*>(NameOf(name)); }
+
+// Texts that change with the language are put on by ShowCaptions, which
+// also gives the groups their items before the Tab order is made.
 void TForm1::BuildLayout() {
     setWindowTitle(QStringLiteral("Skyburst 3D"));
     QPalette pal = palette();
@@ -73,71 +89,67 @@ void TForm1::BuildLayout() {
     DeviceContext = new SceneView(this);
 
     Panel1 = NativePanel(this);
-    Place(Panel1, 5, 5, 326, 204);
-    imLand = Image(Panel1, 7, 7, 166, 166);
-    imPfeil = Image(Panel1, 179, 7, 140, 140);
-    SpeedButton2 = Button(Panel1, 136, 176, 35, 22, "[<<]");
-    Label1 = Label(Panel1, 280, 128, 34, 13, "Vento");
-    Label1->hide();
+    Place(Panel1, At("Panel1"));
+    imLand = Image(this, At("imLand"));
+    imPfeil = Image(this, At("imPfeil"));
+    SpeedButton2 = Button(this, At("SpeedButton2"), "[<<]");
+    Label1 = Label(this, At("Label1"), "Vento");
 
     Panel2 = NativePanel(this);
-    Place(Panel2, 750 - 161 - 5, 5, 161, 335);
-    im3 = Image(Panel2, 5, 5, 25, 188);
-    pb = Image(Panel2, 35, 5, 120, 120);
-    im2 = Image(Panel2, 51, 132, 60, 60);
-    imOben = Picture(Panel2, 128, 136, 17, 11, "fold_up");
+    Place(Panel2, At("Panel2"));
+    im3 = Image(this, At("im3"));
+    pb = Image(this, At("pb"));
+    im2 = Image(this, At("im2"));
+    imOben = Picture(this, At("imOben"), "fold_up");
     imOben->hide();
-    imUnten = Picture(Panel2, 128, 160, 17, 11, "fold_down");
+    imUnten = Picture(this, At("imUnten"), "fold_down");
     imUnten->hide();
-    SpeedButton15 = GlyphButton(Panel2, 8, 201, 23, 22, "fold_up");
-    SpeedButton3 = Button(Panel2, 40, 200, 73, 22, "[Schuss]");
-    SpeedButton4 = Button(Panel2, 125, 200, 26, 22, "[i]");
-    Bevel1 = new TBevel(Panel2);
-    Place(Bevel1, 16, 232, 129, 9);
-    sbComp = Button(Panel2, 40, 240, 81, 22, "[Computer]");
-    SpeedButton14 = Button(Panel2, 125, 240, 26, 22, "[i]");
-    radComp = Radio(Panel2, 8, 264, 145, 65, " Computer-Intelligenz ", "niedrig\nmittel\nhoch", 1);
+    SpeedButton15 = GlyphButton(this, At("SpeedButton15"), "fold_up");
+    SpeedButton3 = Button(this, At("SpeedButton3"));
+    SpeedButton4 = Button(this, At("SpeedButton4"), "[i]");
+    Bevel1 = Make<TBevel>(this, At("Bevel1"));
+    sbComp = Button(this, At("sbComp"));
+    SpeedButton14 = Button(this, At("SpeedButton14"), "[i]");
+    radComp = Radio(this, At("radComp"), 1);
 
     Panel3 = NativePanel(this);
-    Place(Panel3, 5, 650 - 287 - 5, 205, 287);
-    SpeedButton1 = Button(Panel3, 5, 5, 30, 22, "[>>]");
-    imFarben = Image(Panel3, 5, 32, 30, 250);
-    radSprache = Radio(Panel3, 45, 12, 153, 63, " Language - Língua ", "Deutsch\nEnglish\nPortuguês", 0);
-    radiogr = Radio(Panel3, 45, 75, 153, 63, " Aussehen ", "Linien\nLinien mit Flächen\nFlächen", 1);
-    radSize = Radio(Panel3, 45, 139, 67, 94, " Details ", "1+\n2\n3\n4\n5-", 2);
-    radFarben = Radio(Panel3, 117, 139, 82, 143, " Farben ", "Bunt\nGrau\nRot\nGrün\nBlau\nBraun", 0);
-    radSound = Radio(Panel3, 45, 233, 67, 49, " Sound ", "An\nAus", 0);
+    Place(Panel3, At("Panel3"));
+    SpeedButton1 = Button(this, At("SpeedButton1"), "[>>]");
+    imFarben = Image(this, At("imFarben"));
+    radSprache = Radio(this, At("radSprache"), 0, "Deutsch\nEnglish\nPortuguês");
+    radiogr = Radio(this, At("radiogr"), 1);
+    radSize = Radio(this, At("radSize"), 2, "1+\n2\n3\n4\n5-");
+    radFarben = Radio(this, At("radFarben"), 0);
+    radSound = Radio(this, At("radSound"), 0);
 
     Panel4 = NativePanel(this);
-    Place(Panel4, 750 - 153 - 5, 650 - 209 - 5, 153, 209);
-    Shape1 = new TShape(Panel4);
-    Place(Shape1, 7, 7, 140, 76);
-    Shape2 = new TShape(Panel4);
-    Place(Shape2, 7, 90, 140, 85);
-    SpeedButton7 = GlyphButton(Panel4, 33, 13, 21, 20, "cam_up");
-    SpeedButton5 = GlyphButton(Panel4, 82, 18, 20, 20, "cam_plus");
-    SpeedButton9 = GlyphButton(Panel4, 13, 33, 20, 20, "cam_left");
-    SpeedButton11 = GlyphButton(Panel4, 33, 33, 21, 20, "cam_reset");
-    SpeedButton10 = GlyphButton(Panel4, 54, 33, 20, 20, "cam_right");
-    SpeedButton6 = GlyphButton(Panel4, 82, 48, 20, 20, "cam_minus");
-    SpeedButton8 = GlyphButton(Panel4, 33, 53, 21, 20, "cam_down");
-    SpeedButton12 = Button(Panel4, 112, 32, 26, 22, "[i]");
-    laSpieler = Label(Panel4, 10, 94, 40, 13, "Spieler");
-    laEnergie1 = Label(Panel4, 10, 110, 16, 13, "E1", QColor(LabelGrey));
-    laEnergie2 = Label(Panel4, 10, 126, 16, 13, "E2", QColor(LabelGrey));
-    laPunkte1 = Label(Panel4, 10, 142, 16, 13, "P1", QColor(0, 0, 255));
-    laPunkte2 = Label(Panel4, 10, 158, 16, 13, "P2", QColor(255, 0, 0));
-    SpeedButton13 = Button(Panel4, 28, 181, 97, 22, "[Neues Spiel]");
+    Place(Panel4, At("Panel4"));
+    Shape1 = Make<TShape>(this, At("Shape1"));
+    Shape2 = Make<TShape>(this, At("Shape2"));
+    SpeedButton7 = GlyphButton(this, At("SpeedButton7"), "cam_up");
+    SpeedButton5 = GlyphButton(this, At("SpeedButton5"), "cam_plus");
+    SpeedButton9 = GlyphButton(this, At("SpeedButton9"), "cam_left");
+    SpeedButton11 = GlyphButton(this, At("SpeedButton11"), "cam_reset");
+    SpeedButton10 = GlyphButton(this, At("SpeedButton10"), "cam_right");
+    SpeedButton6 = GlyphButton(this, At("SpeedButton6"), "cam_minus");
+    SpeedButton8 = GlyphButton(this, At("SpeedButton8"), "cam_down");
+    SpeedButton12 = Button(this, At("SpeedButton12"), "[i]");
+    laSpieler = Label(this, At("laSpieler"), "Spieler");
+    laEnergie1 = Label(this, At("laEnergie1"), "E1", QColor(LabelGrey));
+    laEnergie2 = Label(this, At("laEnergie2"), "E2", QColor(LabelGrey));
+    laPunkte1 = Label(this, At("laPunkte1"), "P1", QColor(0, 0, 255));
+    laPunkte2 = Label(this, At("laPunkte2"), "P2", QColor(255, 0, 0));
+    SpeedButton13 = Button(this, At("SpeedButton13"));
 
     Panel5 = NativePanel(this);
-    Place(Panel5, 5, 216, 120, 90);
-    Image1 = Picture(Panel5, 0, 0, 120, 90, "banner");
+    Place(Panel5, At("Panel5"));
+    Image1 = Picture(this, At("Image1"), "banner");
     Image1->setCursor(Qt::PointingHandCursor);
 
-    Memo1 = new TMemo(this);
-    Place(Memo1, 144, 234, 129, 57);
+    Memo1 = Make<TMemo>(this, At("Memo1"));
     Memo1->SetLines({"RotX", "RotY", "Zoom"});
     Memo1->hide();
+    ShowCaptions();
 }
 
 // Which handler each control calls.

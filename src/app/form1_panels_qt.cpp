@@ -4,57 +4,52 @@
 #include "app/form3_qt.h"
 #include "platform/frame_extents.h"
 #include "ui/strings.h"
+#include "ui/window_layout.h"
 
-bool TForm1::SettingsFolded() const { return Panel3->width() == 40; }
-bool TForm1::WindFolded() const { return SpeedButton2->Caption() == "[>>]"; }
-bool TForm1::ComputerFolded() const { return Panel2->height() <= 230; }
+using sky::layout::At;
+
+bool TForm1::SettingsFolded() const { return settingsFolded_; }
+bool TForm1::WindFolded() const { return windFolded_; }
+bool TForm1::ComputerFolded() const { return computerFolded_; }
 
 // Each fold renames its button for a screen reader: it says what a press does next.
 void TForm1::SpeedButton1Click() {
-    if (SettingsFolded()) {
+    if (settingsFolded_) {
         SpeedButton1->SetCaption("[<<]");
-        Panel3->resize(205, Panel3->height());
+        Panel3->resize(At("Panel3").box.width, Panel3->height());
     } else {
-        Panel3->resize(40, Panel3->height());
+        Panel3->resize(At("Panel3").folded.width, Panel3->height());
         SpeedButton1->SetCaption("[>>]");
     }
+    settingsFolded_ = !settingsFolded_;
     UpdateAccessibleTexts();
     FormResize();
 }
 
 void TForm1::SpeedButton2Click() {
-    if (!WindFolded()) {
+    if (!windFolded_) {
         SpeedButton2->SetCaption("[>>]");
-        Panel1->resize(imLand->width() + 14, Panel1->height());
+        Panel1->resize(At("Panel1").folded.width, Panel1->height());
     } else {
         SpeedButton2->SetCaption("[<<]");
-        Panel1->resize(326, Panel1->height());
+        Panel1->resize(At("Panel1").box.width, Panel1->height());
     }
+    windFolded_ = !windFolded_;
     UpdateAccessibleTexts();
     FormResize();
 }
 
 // Anchored at its top, so folding needs no re-docking.
 void TForm1::SpeedButton15Click() {
-    if (!ComputerFolded()) {
-        Panel2->resize(Panel2->width(), 230);
+    if (!computerFolded_) {
+        Panel2->resize(Panel2->width(), At("Panel2").folded.height);
         SpeedButton15->SetGlyph(imUnten->pixmap());
     } else {
-        Panel2->resize(Panel2->width(), 335);
+        Panel2->resize(Panel2->width(), At("Panel2").box.height);
         SpeedButton15->SetGlyph(imOben->pixmap());
     }
+    computerFolded_ = !computerFolded_;
     UpdateAccessibleTexts();
-}
-
-// Positions are on the screen: the window's outer corner, one side border
-// (B) and the caption bar with both borders (N) lead to the client area.
-void TForm1::ShowHelp(int left, int top, int width, int height, int textOffset) {
-    if (!Form3) return;
-    Form3->setGeometry(left, top, width, height);
-    Form3->Memo1->SetText(sky::LoadStr(S.Language + textOffset));
-    Form3->show();
-    Form3->raise();
-    Form3->activateWindow();
 }
 
 namespace {
@@ -68,19 +63,29 @@ Frame FrameOf(const QWidget& w) {
 }
 }  // namespace
 
-void TForm1::SpeedButton4Click() {
+// Positions are on the screen: the window's outer corner, one side border
+// (B) and the caption bar with both borders (N) lead to the client area.
+void TForm1::ShowHelp(const sky::layout::HelpPlace& help, const QWidget* panel, const QWidget* button, int text) {
+    if (!Form3) return;
     const Frame f = FrameOf(*this);
-    ShowHelp(f.L + f.B + Panel2->x(), f.T + f.N + Panel2->y() + SpeedButton4->y() + 25, Panel2->width(), 130, 9);
+    Form3->setGeometry(f.L + f.B + panel->x(), f.T + f.N + HelpTop(help, panel->y(), panel->height(), button->y()),
+                       panel->width(), help.height);
+    Form3->Memo1->SetText(sky::LoadStr(S.Language + text));
+    Form3->show();
+    Form3->raise();
+    Form3->activateWindow();
+}
+
+void TForm1::SpeedButton4Click() {
+    ShowHelp(sky::layout::HelpOf("SpeedButton4"), Panel2, SpeedButton4, sky::Str::ShootingHelp);
 }
 
 void TForm1::SpeedButton12Click() {
-    const Frame f = FrameOf(*this);
-    ShowHelp(f.L + f.B + Panel4->x(), f.T + f.N + Panel4->y() - 130 - 10, Panel4->width(), 130, 10);
+    ShowHelp(sky::layout::HelpOf("SpeedButton12"), Panel4, SpeedButton12, sky::Str::ViewHelp);
 }
 
 void TForm1::SpeedButton14Click() {
-    const Frame f = FrameOf(*this);
-    ShowHelp(f.L + f.B + Panel2->x(), f.T + f.N + Panel2->y() + Panel2->height() + 5, Panel2->width(), 100, 20);
+    ShowHelp(sky::layout::HelpOf("SpeedButton14"), Panel2, SpeedButton14, sky::Str::ComputerHelp);
 }
 
 const char* TForm1::BannerAddress = "https://en.wikipedia.org/wiki/Artillery_game";

@@ -13,6 +13,8 @@
 #include "app/form4_qt.h"
 #include "platform/frame_extents.h"
 #include "ui/language.h"
+#include "ui/strings.h"
+#include "ui/window_layout.h"
 #include "view/renderer.h"
 
 using namespace sky;
@@ -32,14 +34,16 @@ TForm1::TForm1(GameState& state, const GlApi& gl)
     BuildLayout();
     ConnectHandlers();
     ConnectMatch();
+    ConnectPlay();
     FormCreate();
 }
 
 TForm1::~TForm1() { FormDestroy(); }
 
 void TForm1::FormCreate() {
-    Panel3->resize(40, Panel3->height());
-    SetOuterSize(750, 650);
+    Panel3->resize(layout::At("Panel3").folded.width, Panel3->height());
+    settingsFolded_ = true;
+    SetOuterSize(layout::WindowWidth, layout::WindowHeight);
     DragMode = 0;
     RotX = 0.0;
     RotY = 0.0;
@@ -50,7 +54,7 @@ void TForm1::FormCreate() {
         sound_.Prepare(S.SoundData[k].data, S.SoundData[k].size);
     }
     S.Language = LanguageIdFromLocale(QLocale::system().name().toStdString());
-    radSprache->SetItemIndex(S.Language / 1000 - 1);
+    radSprache->SetItemIndex(ItemOfLanguage(S.Language));
     S.CurrentPlayer = 1;
     ApplyLanguage();
     S.Rng.SeedFromClock();
@@ -105,6 +109,8 @@ void TForm1::WindowLost() {
 void TForm1::BeginClosing() {
     if (closing_) return;
     closing_ = true;
+    computerTurn_.stop();
+    winnerClose_.stop();
     if (Form3) Form3->close();
     if (Form4 && Form4->isVisible()) Form4->reject();
     if (ShotThread && !ShotThread->Finished()) ShotThread->Terminate();
@@ -121,7 +127,7 @@ bool TForm1::event(QEvent* e) {
     return QWidget::event(e);
 }
 
-// Panels 2, 3 and 4 stay docked to the right and bottom edges.
+// The docked panels keep their distance to the right and bottom edges.
 void TForm1::FormResize() {
     if (glReady_) {
         RenderContext->makeCurrent(DeviceContext->Surface());
@@ -133,10 +139,12 @@ void TForm1::FormResize() {
         viewportH_ = qRound(outer.height() * scale);
         SetProjection(Gl, viewportW_, viewportH_);
     }
-    const int cw = width(), ch = height();
-    Panel2->move(cw - Panel2->width() - 5, Panel2->y());
-    Panel3->move(Panel3->x(), ch - Panel3->height() - 5);
-    Panel4->move(cw - Panel4->width() - 5, ch - Panel4->height() - 5);
+    for (const layout::Control& c : layout::MainWindow) {
+        if (c.dock == layout::Dock::None) continue;
+        QWidget* panel = Named(c.name);
+        const layout::Point at = layout::DockedAt(c, width(), height(), panel->width(), panel->height());
+        panel->move(at.x, at.y);
+    }
     DrawScene();
 }
 

@@ -10,6 +10,7 @@
 //   form1_settings_qt.cpp  look, detail, colours, language, sound, status labels
 //   form1_shot_qt.cpp      "[Schuss]" and what the window does at each step of a turn
 //   form1_computer_qt.cpp  "[Computer]"
+//   form1_play_qt.cpp      ways to play: the computer's own turns, the title, the New game dialog
 //   form1_panels_qt.cpp    panel folds, help pop-ups, the banner
 //   form1_keys_qt.cpp      the Tab order, the keys of the aiming widgets and the view, the focus frame
 //   form1_access_qt.cpp    what a screen reader says: names, descriptions, values, announcements
@@ -17,15 +18,20 @@
 
 #include <QOpenGLContext>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "aiming/aim_widgets.h"
 #include "app/scene_view_qt.h"
 #include "core/game_state.h"
+#include "core/seats.h"
 #include "core/sync_call.h"
 #include "match/match.h"
 #include "platform/accessible_qt.h"
@@ -36,6 +42,7 @@
 #include "platform/window_loss.h"
 #include "platform/window_waker.h"
 #include "shot/shot_thread.h"
+#include "ui/window_layout.h"
 #include "view/gl_api.h"
 
 class TForm3;
@@ -109,6 +116,8 @@ public:
     sky::TPicture* Image1;
     // Hidden diagnostics memo
     sky::TMemo* Memo1;
+    // A control by its name in the layout table (src/ui/window_layout.h); the window for no name.
+    QWidget* Named(std::string_view name);
     // The keyboard focus frame, and what a screen reader hears away from the focus
     sky::FocusFrame* FocusMark = nullptr;
     sky::LiveAnnouncer* Announcer = nullptr;
@@ -170,6 +179,13 @@ public:
     // The keyboard and the screen reader
     bool ViewKeyDown(int key);
     void UpdateAccessibleTexts();
+    // Ways to play: who sits at each side; newMatch starts a new game of that
+    // kind with both scores at 0, otherwise the game on the board goes on.
+    void Play(const sky::PlayChoice& choice, bool newMatch);
+    void ShowNewGameDialog();
+    void ShowNewGameDialog(const sky::PlayChoice& shown);
+    const sky::PlayChoice& Playing() const { return play_; }
+    const sky::Seats& SeatsNow() const { return seats_; }
 
     // How a web address is opened; tests may replace it.
     std::function<void(const QString&)> OpenUrl;
@@ -206,6 +222,7 @@ protected:
 
 private:
     void BuildLayout();
+    void ShowCaptions();
     void ConnectHandlers();
     void ConnectKeys();
     void ConnectAccess();
@@ -216,7 +233,7 @@ private:
     void SetOuterSize(int width, int height);
     void FitOuterSize();
     void CentreOnDesktop();
-    void ShowHelp(int left, int top, int width, int height, int textOffset);
+    void ShowHelp(const sky::layout::HelpPlace& help, const QWidget* panel, const QWidget* button, int text);
     std::vector<QWidget*> ShotControls() const;
     void ConnectMatch();
     void ShowNewGame();
@@ -225,6 +242,14 @@ private:
     void ShowTurn();
     void UnlockShotControls();
     void ShowWinner(int winner);
+    void ConnectPlay();
+    void TurnBegins();
+    void ComputerTurn();
+    void UpdateTitle();
+    int LocalPlayer() const;
+    std::string TurnOwner() const;
+    void WinnerShown();
+    void StartNetworkGame(const sky::PlayChoice& choice);
     void BeginClosing();
     void WindowLost();
 
@@ -235,11 +260,17 @@ private:
     bool glReady_ = false;
     bool destroyed_ = false;
     bool closing_ = false;
+    bool settingsFolded_ = false, windFolded_ = false, computerFolded_ = false;
     int framesDrawn_ = 0;
     int viewportW_ = 0, viewportH_ = 0;
     int wantOuterW_ = 0, wantOuterH_ = 0;
     char decimalSeparator_ = '.';
     sky::OneBased<int32_t, 2> energyAtShot_;
+    bool shotControlsLocked_ = false;
+    sky::PlayChoice play_;
+    sky::Seats seats_;
+    std::optional<sky::PlayChoice> pendingChoice_;  // chosen during a shot, started after it
+    QTimer computerTurn_, winnerClose_;
     // The locked control that had the focus when a shot began, and where the focus went instead.
     QPointer<QWidget> focusBeforeShot_, focusWhileLocked_;
 };

@@ -45,26 +45,35 @@ void TForm1::radSizeClick() {
 void TForm1::radiogrClick() { DrawScene(); }
 
 void TForm1::ApplyLanguage() {
-    const auto str = [this](int k) { return LoadStr(S.Language + k); };
-    SpeedButton3->SetCaption(str(0));
-    radFarben->SetCaption(str(3));
-    radFarben->SetItems(str(4));
-    radSize->SetCaption(str(5));
-    radiogr->SetCaption(str(6));
-    radiogr->SetItems(str(7));
-    radSprache->SetCaption(str(8));
-    Label1->setVisible(S.Language == 3000);
-    SpeedButton13->SetCaption(str(11));
-    radSound->SetCaption(str(15));
-    radSound->SetItems(str(16));
-    sbComp->SetCaption(str(17));
-    radComp->SetCaption(str(18));
-    radComp->SetItems(str(19));
+    ShowCaptions();
     UpdateAccessibleTexts();
 }
 
+// The one place the language's texts are put on the controls.
+void TForm1::ShowCaptions() {
+    const auto str = [this](int k) { return LoadStr(S.Language + k); };
+    SpeedButton3->SetCaption(str(Str::Shoot));
+    radFarben->SetCaption(str(Str::ColoursCaption));
+    radFarben->SetItems(str(Str::ColoursItems));
+    radSize->SetCaption(str(Str::DetailsCaption));
+    radiogr->SetCaption(str(Str::LookCaption));
+    radiogr->SetItems(str(Str::LookItems));
+    radSprache->SetCaption(str(Str::LanguageCaption));
+    Label1->setVisible(S.Language == Lang::Portuguese);
+    SpeedButton13->SetCaption(str(Str::NewGame));
+    radSound->SetCaption(str(Str::SoundCaption));
+    radSound->SetItems(str(Str::SoundItems));
+    sbComp->SetCaption(str(Str::Computer));
+    radComp->SetCaption(str(Str::SkillCaption));
+    radComp->SetItems(str(Str::SkillItems));
+}
+
 void TForm1::UpdateStatusLabels() {
-    const StatusLabels labels = ComputeStatusLabels(S);
+    StatusLabels labels;
+    {
+        std::lock_guard<std::mutex> lock(S.SharedLock);  // the energies change in a shot
+        labels = ComputeStatusLabels(S);
+    }
     const auto apply = [](TLabel* label, const StatusLabel& l) {
         label->SetCaption(l.text);
         label->SetFontColour(QColor(l.colour.r & 255, l.colour.g & 255, l.colour.b & 255));
@@ -77,12 +86,17 @@ void TForm1::UpdateStatusLabels() {
 }
 
 void TForm1::radSpracheClick() {
-    S.Language = radSprache->ItemIndex() * 1000 + 1000;
+    S.Language = LanguageOfItem(radSprache->ItemIndex());
     ApplyLanguage();
     UpdateStatusLabels();
+    UpdateTitle();
 }
 
 void TForm1::radSoundClick() {
-    S.SoundOn = radSound->ItemIndex() == 0;
-    if (!S.SoundOn) Sound().Stop();
+    const bool on = radSound->ItemIndex() == 0;
+    {
+        std::lock_guard<std::mutex> lock(S.SharedLock);  // a shot reads it at the impact
+        S.SoundOn = on;
+    }
+    if (!on) Sound().Stop();
 }

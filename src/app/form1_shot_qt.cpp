@@ -37,6 +37,7 @@ void TForm1::ConnectMatch() {
     view.ShotSettled = [this](int winner) {
         if (winner != 0) ShowWinner(winner);
     };
+    view.TurnBegins = [this] { TurnBegins(); };
     view.Closing = [this] { return closing_; };
     Game.Bind(imLand->Canvas(), std::move(view));
 }
@@ -45,12 +46,14 @@ void TForm1::SpeedButton3Click() { Game.Shoot(); }
 
 // A locked control gives its focus on to the next one; it gets it back when the shot is over.
 void TForm1::LockShotControls() {
+    energyAtShot_ = S.Energy;
+    if (shotControlsLocked_) return;  // already locked for the computer's turn
+    shotControlsLocked_ = true;
     QWidget* focused = focusWidget();
     const auto locked = ShotControls();
     for (QWidget* w : locked) w->setEnabled(false);
     focusBeforeShot_ = std::find(locked.begin(), locked.end(), focused) != locked.end() ? focused : nullptr;
     focusWhileLocked_ = focusWidget();
-    energyAtShot_ = S.Energy;
 }
 
 void TForm1::PlotTrailPixel() {
@@ -73,10 +76,11 @@ void TForm1::EndTurn() {
 
 void TForm1::ShowTurn() {
     RefreshAimWidgets();
-    Announcer->Say(TurnText(S.Language, S, energyAtShot_));
+    Announcer->Say(TurnText(S.Language, S, energyAtShot_) + TurnOwner());
 }
 
 void TForm1::UnlockShotControls() {
+    shotControlsLocked_ = false;
     for (QWidget* w : ShotControls()) w->setEnabled(true);
     if (focusBeforeShot_ && focusWidget() == focusWhileLocked_)
         focusBeforeShot_->setFocus(Qt::OtherFocusReason);
@@ -88,5 +92,6 @@ void TForm1::ShowWinner(int winner) {
     Form4->Memo1->SetText(text);
     Form4->setAccessibleName(QString::fromStdString(text));
     Announcer->Say(text);
+    WinnerShown();
     Form4->exec();
 }

@@ -4,8 +4,19 @@
 #include <QKeyEvent>
 #include <QScreen>
 
+#include "ui/window_layout.h"
+
+using sky::layout::Find;
+using sky::layout::WinnerWindow;
+
+namespace {
+void Place(QWidget* w, const sky::layout::Control& c) {
+    sky::Place(w, c.box.left, c.box.top, c.box.width, c.box.height);
+}
+}  // namespace
+
 TForm4::TForm4(QWidget* parent) : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog) {
-    setFixedSize(155, 86);
+    setFixedSize(sky::layout::WinnerSize.width, sky::layout::WinnerSize.height);
     setWindowModality(Qt::ApplicationModal);
     setAttribute(Qt::WA_QuitOnClose, false);
     QPalette pal = palette();
@@ -14,18 +25,18 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent, Qt::FramelessWindowHint | Qt::
     setAutoFillBackground(true);
 
     Memo1 = new sky::TMemo(this);
-    sky::Place(Memo1, 8, 8, 145, 41);
+    Place(Memo1, Find(WinnerWindow, "Memo1"));
     Memo1->setWordWrapMode(QTextOption::WordWrap);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->OnEnter = [this] { Memo1Enter(); };
 
     SpeedButton1 = new sky::TFlatButton(this);
-    sky::Place(SpeedButton1, 60, 57, 41, 22);
+    Place(SpeedButton1, Find(WinnerWindow, "SpeedButton1"));
     SpeedButton1->SetCaption("OK");
     SpeedButton1->OnClick = [this] { SpeedButton1Click(); };
 
     Shape1 = new sky::TShape(this);
-    sky::Place(Shape1, 0, 0, 155, 86);
+    Place(Shape1, Find(WinnerWindow, "Shape1"));
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());

@@ -12,7 +12,6 @@ namespace {
 constexpr double TimeStep = 0.01;  // twice the real flight's step: coarse is enough to judge a shot
 constexpr double TimeLimit = 25;
 constexpr double MinSpeed = 20, MaxSpeed = 80;
-constexpr double AngleLimit = 1.56;
 constexpr double NoneYet = 10000;
 
 // The horizontal point where a shot's trial flight ends: the first sampled
@@ -41,7 +40,7 @@ SearchResult ComputerAim(GameState& s, int level) {
     const SearchSteps step = StepsForLevel(level);
     const int me = s.CurrentPlayer;
     const Cell from = s.PlayerPos[me];
-    const Cell foe = s.PlayerPos[3 - me];
+    const Cell foe = s.PlayerPos[OtherPlayer(me)];
     const int32_t* heights = s.HeightMap.data();
 
     int n = 0;
@@ -50,10 +49,10 @@ SearchResult ComputerAim(GameState& s, int level) {
             for (double v = MinSpeed + s.Rng.Unit() * step.speed; v <= MaxSpeed; v += step.speed) {
                 // Clamping the loop variable itself keeps the stored elevation
                 // the one that is really flown.
-                if (e > AngleLimit) e = AngleLimit;
+                if (e > SteepestPitch) e = SteepestPitch;
                 const Point2 land = LandingPoint(heights, LaunchFrom(a, e, v, from, s.WindDirection));
                 const double ex = land.x - foe.x, ey = land.y - foe.y;
-                s.AimCandidates[++n] = {-a, -e, 100 - v, std::sqrt(ex * ex + ey * ey)};
+                s.AimCandidates[++n] = {-a, -e, PowerOfSpeed(v), std::sqrt(ex * ex + ey * ey)};
             }
 
     double best = NoneYet;

@@ -26,6 +26,13 @@ struct Cell {  // a player's grid cell and the ground height under it
 struct Aim {  // stored form: radians, radians (negative is up), percent of the bar
     double azimuth = 0, elevation = 0, power = 0;
 };
+// The launch speed is 100 minus the stored power (the top of the bar is the strongest shot), and back.
+constexpr double LaunchSpeed(double power) { return 100 - power; }
+constexpr double PowerOfSpeed(double speed) { return 100 - speed; }
+// The steepest pitch a shot flies: just short of vertical, so its heading still shows.
+constexpr double SteepestPitch = 1.56;
+// The power bar's rows that carry the 0..100 scale; it leaves 2 more at each end.
+constexpr int PowerBarRows = 184;
 
 struct Point3 {
     double x = 0, y = 0, z = 0;
@@ -98,16 +105,27 @@ struct GameState {
 
     Random Rng;
 
-    // The shot worker holds this while it writes HeightMap, PlayerPos z,
+    // What a shot shares with the window thread while the worker runs.
+    // The shot worker holds it while it writes HeightMap, PlayerPos z,
     // Energy, Trail, TrailLength, MissileVelocity, Debris, DebrisVisible and
-    // ShotInFlight, and never across a synchronous call; every frame holds it
-    // while it reads them, so no frame sees a torn value.
+    // ShotInFlight, draws from Rng, and reads SoundOn and ColourTable; never
+    // across a synchronous call.
+    // The window thread holds it, while a shot runs, whenever it reads one of
+    // the fields the worker writes or writes one the worker reads or writes:
+    // every frame, the overview map and the status labels (reads), the sound
+    // switch and the colour scheme (writes); so settings, view and panel
+    // handlers lock around such a field. It needs no lock inside a procedure
+    // the worker called (the worker waits for it), nor while no shot runs (a
+    // worker lives from a Shoot press to the end of its hand-over). It never
+    // holds it while it serves the worker's calls or waits for the worker
+    // (WaitFor, a modal window): the worker may need it to get there.
     mutable std::mutex SharedLock;
 };
 
 // Typed constants
 inline constexpr std::array<RGB, 2> PlayerColourTable{{{0, 0, 255}, {255, 0, 0}}};
 inline const RGB& PlayerColour(int p) { return PlayerColourTable.at(static_cast<std::size_t>(p - 1)); }
+constexpr int OtherPlayer(int p) { return 3 - p; }
 
 struct Point2 {
     double x, y;

@@ -1,7 +1,9 @@
 // Colours as the small images store them, and the greys of the interface.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <string_view>
 
 namespace sky {
 
@@ -24,5 +26,15 @@ constexpr Colour LabelGrey = Rgb(85, 85, 85);      // the energy labels before t
 constexpr Colour DisabledText = Rgb(150, 150, 150);  // captions of locked buttons
 constexpr Colour EtchGrey = Rgb(160, 160, 160);    // the dark line of an etched line or frame
 constexpr Colour White = Rgb(255, 255, 255);       // outlines and frames
+
+// The greys by name, as the build writes them out for the scripts that read the screen.
+struct NamedColour {
+    std::string_view name;
+    Colour colour;
+};
+inline constexpr std::array<NamedColour, 8> InterfaceGreys{{
+    {"PanelGrey", PanelGrey}, {"FaceGrey", FaceGrey}, {"NeedleGrey", NeedleGrey}, {"TextDark", TextDark},
+    {"LabelGrey", LabelGrey}, {"DisabledText", DisabledText}, {"EtchGrey", EtchGrey}, {"White", White},
+}};
 
 }  // namespace sky

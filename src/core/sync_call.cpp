@@ -25,11 +25,18 @@ void SyncCaller::Call(const std::function<void()>& proc) {
 }
 
 void SyncCaller::Serve() {
-    for (;;) {
+    // Only what is queued now: a procedure queued meanwhile has woken the
+    // window thread again, and its event loop gets a turn in between.
+    std::size_t queued;
+    {
+        const std::lock_guard lock(mutex_);
+        queued = queue_.size();
+    }
+    for (; queued > 0; --queued) {
         Request* request;
         {
             const std::lock_guard lock(mutex_);
-            if (queue_.empty()) return;
+            if (queue_.empty()) return;  // a nested Serve (in a modal window's event loop) ran it
             request = queue_.front();
             queue_.pop_front();
         }

@@ -24,7 +24,8 @@ public:
     // run there. On the window thread itself proc simply runs.
     void Call(const std::function<void()>& proc);
 
-    // Window thread: run every queued procedure, in order, each once.
+    // Window thread: run the procedures queued so far, in order, each once.
+    // One queued while they run is left to the next Serve (its wake comes).
     void Serve();
 
     // Window thread, at shutdown: serve queued procedures until finished() is

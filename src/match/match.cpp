@@ -40,6 +40,9 @@ void Match::NewMatch() {
 // before the flight sound; the worker's first call can only be served after
 // this returns to the event loop.
 void Match::Shoot() {
+    // The controls come back before the winner window, while the worker still
+    // waits for that hand-over: a press then (a screen reader's passes the
+    // window's modality) starts nothing rather than wait for the worker.
     if (Busy()) return;
     shooting_ = true;
     Run(view_.ShotStarting);
@@ -81,7 +84,7 @@ ShotHooks Match::ShotProcedures() {
 // The turn passes after every shot, also the one that ends a game.
 void Match::PassTurn() {
     Run(view_.TurnEnding);
-    s_.CurrentPlayer = 3 - s_.CurrentPlayer;
+    s_.CurrentPlayer = OtherPlayer(s_.CurrentPlayer);
     Run(view_.TurnPassed);
 }
 

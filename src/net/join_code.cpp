@@ -2,22 +2,10 @@
 
 #include <sys/random.h>
 
-#include <cctype>
 #include <cerrno>
 #include <stdexcept>
 
 namespace sky::net {
-
-bool NormaliseJoinCode(std::string& code) {
-    const auto first = code.find_first_not_of(" \t");
-    const auto last = code.find_last_not_of(" \t");
-    code = first == std::string::npos ? std::string() : code.substr(first, last - first + 1);
-    for (char& c : code) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    if (code.size() != JoinCodeLength) return false;
-    for (const char c : code)
-        if (JoinCodeAlphabet.find(c) == std::string_view::npos) return false;
-    return true;
-}
 
 uint32_t SecureRandom32() {
     uint32_t v = 0;

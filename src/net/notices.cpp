@@ -4,6 +4,7 @@
 
 #include "net/frame.h"
 #include "net/identity.h"
+#include "ui/play_texts.h"
 
 namespace sky::net {
 namespace {
@@ -15,7 +16,7 @@ using Texts = std::array<const char*, Count>;
 const Texts German{
     "Spieler 2 ist dem Spiel beigetreten.",
     "Verbunden: Du bist Spieler 2.",
-    "Der andere Spieler hat das Spiel verlassen.",
+    nullptr,  // PeerLeft: the game's own words for it
     "Jemand hat versucht, mit einem falschen Code beizutreten.",
     "Der Gastgeber hat den Code abgelehnt.",
     "F\u00fcnf falsche Codes: Niemand kann mehr beitreten.",
@@ -32,7 +33,7 @@ const Texts German{
 const Texts English{
     "Player 2 has joined the game.",
     "Connected: you are Player 2.",
-    "The other player has left.",
+    nullptr,
     "Someone tried to join with a wrong code.",
     "The host refused the code.",
     "Five wrong codes: nobody else can join.",
@@ -49,7 +50,7 @@ const Texts English{
 const Texts Portuguese{
     "O jogador 2 entrou no jogo.",
     "Conectado: voc\u00ea \u00e9 o jogador 2.",
-    "O outro jogador saiu.",
+    nullptr,
     "Algu\u00e9m tentou entrar com um c\u00f3digo errado.",
     "O anfitri\u00e3o recusou o c\u00f3digo.",
     "Cinco c\u00f3digos errados: mais ningu\u00e9m pode entrar.",
@@ -72,6 +73,7 @@ void Fill(std::string& text, const std::string& mark, const std::string& value) 
 }  // namespace
 
 std::string NoticeText(int language, Notice n, const std::string& detail) {
+    if (n == Notice::PeerLeft) return PlayTextOf(language, PlayText::PeerLeft);
     const Texts& texts = language == 1000 ? German : language == 3000 ? Portuguese : English;
     std::string text = texts.at(static_cast<std::size_t>(n));
     Fill(text, "{1}", detail);

@@ -19,10 +19,6 @@ class QTcpSocket;
 
 namespace sky::network {
 
-// The port a network game is hosted on unless another is chosen: in the
-// registered range, and used by nothing in Debian's /etc/services.
-inline constexpr quint16 DefaultGamePort = 41723;
-
 class Transport : public QObject {
     Q_OBJECT
 public:

@@ -12,7 +12,13 @@ namespace sky {
 
 class QuitSignals {
 public:
+    // Holds the signals back, in this thread and every thread it starts later,
+    // until a QuitSignals takes them: called first thing in main, so that one
+    // that comes while the program starts ends it like one that comes later.
+    static void HoldBack();
+
     // Created on the window thread; onQuit runs there. Only one may exist.
+    // A signal held back since HoldBack arrives now.
     explicit QuitSignals(std::function<void()> onQuit);
     ~QuitSignals();  // puts the default handlers back
     QuitSignals(const QuitSignals&) = delete;

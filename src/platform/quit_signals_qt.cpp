@@ -17,6 +17,13 @@ void OnSignal(int) {
     errno = saved;
 }
 
+void SetMask(int how) {
+    sigset_t set;
+    sigemptyset(&set);
+    for (int s : Handled) sigaddset(&set, s);
+    pthread_sigmask(how, &set, nullptr);
+}
+
 void Install(void (*handler)(int)) {
     struct sigaction action {};
     action.sa_handler = handler;
@@ -27,10 +34,14 @@ void Install(void (*handler)(int)) {
 
 }  // namespace
 
+void QuitSignals::HoldBack() { SetMask(SIG_BLOCK); }
+
 QuitSignals::QuitSignals(std::function<void()> onQuit) : waker_(std::move(onQuit)) {
-    if (!waker_.Works()) return;
-    signalWaker = &waker_;
-    Install(&OnSignal);
+    if (waker_.Works()) {
+        signalWaker = &waker_;
+        Install(&OnSignal);
+    }
+    SetMask(SIG_UNBLOCK);
 }
 
 QuitSignals::~QuitSignals() {

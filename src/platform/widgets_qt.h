@@ -22,7 +22,7 @@ class QRadioButton;
 
 namespace sky {
 
-// Sans-serif bold 11 pixels in the given colour: the font of every text control.
+// Sans-serif bold 11 pixels: the font of every text control (StyleText gives it its colour).
 QFont ControlFont();
 void StyleText(QWidget* w, QColor colour = QColor(TextDark));
 void Place(QWidget* w, int left, int top, int width, int height);

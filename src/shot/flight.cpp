@@ -4,12 +4,11 @@
 #include <cmath>
 #include <mutex>
 
-#include "core/numeric.h"
+#include "core/angles.h"
 
 namespace sky {
 namespace {
 
-constexpr double MaxPitch = 1.56;      // just short of vertical, so the heading still shows
 constexpr double PivotHeight = 12.5;   // the barrel's pivot above the ground
 constexpr double BarrelLength = 35.7;
 constexpr double WindPush = 3.0;
@@ -39,12 +38,10 @@ Launch LaunchFrom(double heading, double pitch, double speed, const Cell& cell, 
 
 Launch LaunchOfCurrentPlayer(const GameState& s) {
     const Aim& aim = s.PlayerAim[s.CurrentPlayer];
-    double heading = -aim.azimuth;
-    while (heading < 0) heading += 2 * Pi;
-    while (heading >= 2 * Pi) heading -= 2 * Pi;
+    const double heading = WrapAngle(-aim.azimuth, 0, 2 * Pi);
     double pitch = -aim.elevation;
-    if (!(pitch <= MaxPitch)) pitch = MaxPitch;
-    return LaunchFrom(heading, pitch, 100 - aim.power, s.PlayerPos[s.CurrentPlayer], s.WindDirection);
+    if (!(pitch <= SteepestPitch)) pitch = SteepestPitch;
+    return LaunchFrom(heading, pitch, LaunchSpeed(aim.power), s.PlayerPos[s.CurrentPlayer], s.WindDirection);
 }
 
 Point3 PositionAt(const Launch& l, double t) {

@@ -21,7 +21,7 @@ Launch LaunchFrom(double heading, double pitch, double speed, const Cell& cell, 
 
 // The same from the current player's stored aim: the stored azimuth and
 // elevation are negated (stored upward is negative), the heading brought into
-// [0, 2pi), the pitch held at most 1.56 and the speed 100 minus the power.
+// [0, 2pi), the pitch held at most SteepestPitch and the speed LaunchSpeed.
 Launch LaunchOfCurrentPlayer(const GameState& s);
 
 // start + v t + g t^2 / 2, per axis: exact, so the path does not depend on the step.

@@ -7,7 +7,8 @@
 #include <cstdlib>
 #include <initializer_list>
 
-#include "core/numeric.h"
+#include "core/angles.h"
+#include "ui/strings.h"
 
 namespace sky {
 namespace {
@@ -112,7 +113,7 @@ const Language Portuguese{
 const std::array<const Language*, 3> Languages{&German, &English, &Portuguese};
 
 // Any id outside the German and Portuguese blocks speaks English.
-std::size_t Block(int language) { return language == 1000 ? 0 : language == 3000 ? 2 : 1; }
+std::size_t Block(int language) { return language == Lang::German ? 0 : language == Lang::Portuguese ? 2 : 1; }
 const Language& Of(int language) { return *Languages[Block(language)]; }
 
 // Replaces {1}, {2}, ... in the pattern by the parts in turn.
@@ -161,17 +162,18 @@ const char* Place(const Language& l, const Cell& c) {
 
 }  // namespace
 
-double ShownPower(double storedPower) { return 100 - storedPower; }
-double StoredPower(double shownPower) { return 100 - shownPower; }
+// The power a player reads is the launch speed.
+double ShownPower(double storedPower) { return LaunchSpeed(storedPower); }
+double StoredPower(double shownPower) { return PowerOfSpeed(shownPower); }
 
 double DirectionDegrees(double azimuth) {
-    const double d = std::fmod(-azimuth * 180 / Pi, 360.0);
+    const double d = std::fmod(ToDegrees(-azimuth), 360.0);
     return d < 0 ? d + 360 : d + 0.0;  // + 0.0 turns -0 into 0
 }
 
-double AzimuthOf(double directionDegrees) { return -directionDegrees * Pi / 180; }
-double ElevationDegrees(double elevation) { return -elevation * 180 / Pi + 0.0; }
-double ElevationOf(double elevationDegrees) { return -elevationDegrees * Pi / 180; }
+double AzimuthOf(double directionDegrees) { return ToRadians(-directionDegrees); }
+double ElevationDegrees(double elevation) { return ToDegrees(-elevation) + 0.0; }
+double ElevationOf(double elevationDegrees) { return ToRadians(-elevationDegrees); }
 
 const std::string& SpokenText(int language, Spoken what) {
     static const auto table = [] {
@@ -206,7 +208,7 @@ std::string ElevationText(int language, double elevation) {
 
 std::string MapText(int language, const GameState& s) {
     const Language& l = Of(language);
-    const int from = s.CurrentPlayer == 2 ? 2 : 1, to = 3 - from;
+    const int from = s.CurrentPlayer == 2 ? 2 : 1, to = OtherPlayer(from);
     const Cell &a = s.PlayerPos[from], &b = s.PlayerPos[to];
     const double bearing = SpokenDirection(DirectionDegrees(std::atan2(b.y - a.y, b.x - a.x)));
     const int distance = Round(std::hypot(b.x - a.x, b.y - a.y));

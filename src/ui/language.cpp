@@ -3,6 +3,8 @@
 #include <cctype>
 #include <string>
 
+#include "ui/strings.h"
+
 namespace sky {
 
 int32_t LanguageIdFromLocale(std::string_view localeName) {
@@ -13,9 +15,9 @@ int32_t LanguageIdFromLocale(std::string_view localeName) {
         primary += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
     // Two-letter codes as the toolkits give them, three-letter ones as some systems do.
-    if (primary == "de" || primary == "deu" || primary == "ger") return 1000;
-    if (primary == "pt" || primary == "por") return 3000;
-    return 2000;
+    if (primary == "de" || primary == "deu" || primary == "ger") return Lang::German;
+    if (primary == "pt" || primary == "por") return Lang::Portuguese;
+    return Lang::English;
 }
 
 }  // namespace sky

@@ -14,12 +14,13 @@ RGB EnergyColour(int player, int energy) {
 }
 
 StatusLabel EnergyLabel(const GameState& s, int player) {
-    return {LoadStr(s.Language + 2) + " " + std::to_string(player) + ": " + std::to_string(s.Energy[player]) + " %",
+    return {LoadStr(s.Language + Str::Energy) + " " + std::to_string(player) + ": " +
+                std::to_string(s.Energy[player]) + " %",
             EnergyColour(player, s.Energy[player])};
 }
 
 StatusLabel ScoreLabel(const GameState& s, int player) {
-    return {LoadStr(s.Language + 12) + " " + std::to_string(player) + ": " + std::to_string(s.Score[player]),
+    return {LoadStr(s.Language + Str::Score) + " " + std::to_string(player) + ": " + std::to_string(s.Score[player]),
             PlayerColour(player)};
 }
 
@@ -28,7 +29,7 @@ StatusLabel ScoreLabel(const GameState& s, int player) {
 StatusLabels ComputeStatusLabels(const GameState& s) {
     const int p = s.CurrentPlayer;
     StatusLabels labels;
-    labels.laSpieler = {LoadStr(s.Language + 1) + " " + std::to_string(p), PlayerColour(p)};
+    labels.laSpieler = {LoadStr(s.Language + Str::Player) + " " + std::to_string(p), PlayerColour(p)};
     labels.laEnergie1 = EnergyLabel(s, 1);
     labels.laEnergie2 = EnergyLabel(s, 2);
     labels.laPunkte1 = ScoreLabel(s, 1);

@@ -5,7 +5,7 @@
 namespace sky {
 namespace {
 
-constexpr int TextsPerLanguage = 21;
+constexpr int TextsPerLanguage = Str::Count;
 using Block = std::array<const char*, TextsPerLanguage>;
 
 const Block German{
@@ -111,14 +111,14 @@ const std::array<std::array<std::string, TextsPerLanguage>, 3>& Table() {
 
 const std::string& LoadStr(int id) {
     static const std::string none;
-    const int block = id / 1000;
-    const int k = id % 1000;
-    if (id < 1000 || block > 3 || k >= TextsPerLanguage) return none;
-    return Table()[static_cast<std::size_t>(block - 1)][static_cast<std::size_t>(k)];
+    const int k = id % Lang::BlockSize;
+    if (id < Lang::German || id >= Lang::Portuguese + Lang::BlockSize || k >= TextsPerLanguage) return none;
+    return Table()[static_cast<std::size_t>(ItemOfLanguage(id - k))][static_cast<std::size_t>(k)];
 }
 
 std::string WinnerText(int language, int winner) {
-    return LoadStr(language + 13) + " " + std::to_string(winner) + " " + LoadStr(language + 14);
+    return LoadStr(language + Str::WinnerBefore) + " " + std::to_string(winner) + " " +
+           LoadStr(language + Str::WinnerAfter);
 }
 
 }  // namespace sky

@@ -1,12 +1,10 @@
 #include "view/camera.h"
 
+#include "core/angles.h"
+
 namespace sky {
 
-double WrapDegrees(double angle) {
-    while (angle >= 360) angle -= 360;
-    while (angle < 0) angle += 360;
-    return angle;
-}
+double WrapDegrees(double angle) { return WrapAngle(angle, 0, 360); }
 
 CameraAngles RotateByDrag(CameraAngles angles, int dx, int dy) {
     return {WrapDegrees(angles.RotX + dy / 2.0), WrapDegrees(angles.RotY + dx / 2.0)};

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/numeric.h"
+#include "core/angles.h"
 #include "view/gl_mapping.h"
 
 namespace sky {
@@ -72,8 +72,8 @@ void OctagonTube(const GlApi& gl, double radius, double length) {
 // Turns the local Z axis to horizontal direction (cos heading, sin heading) on
 // the grid, tilted by pitch (negative is up).
 void TurnAlong(const GlApi& gl, double heading, double pitch) {
-    gl.glRotatef(F(90.0 - heading * 180.0 / Pi), 0, 1, 0);
-    gl.glRotatef(F(pitch * 180.0 / Pi), 1, 0, 0);
+    gl.glRotatef(F(90.0 - ToDegrees(heading)), 0, 1, 0);
+    gl.glRotatef(F(ToDegrees(pitch)), 1, 0, 0);
 }
 
 void Fin(const GlApi& gl, double dx, double dy) {

@@ -8,14 +8,47 @@
 #include <cstdlib>
 
 #include "app/window_fixture.h"
+#include "ui/strings.h"
+#include "ui/window_layout.h"
 
 namespace {
 
-struct Geometry {
-    const char* name;
-    QWidget* widget;
-    QRect rect;
-};
+using sky::layout::Control;
+using sky::layout::Dock;
+using sky::layout::MainWindow;
+
+// Every control of the layout table is built under its parent; a docked
+// panel keeps the gap to the client edges it is docked to, every other
+// control stays where the table puts it.
+void ExpectDocked(TForm1& f) {
+    for (const Control& c : MainWindow) {
+        const QWidget* w = f.Named(c.name);
+        ASSERT_TRUE(w) << c.name;
+        ASSERT_EQ(w->parentWidget(), f.Named(c.parent)) << c.name;
+        const bool right = c.dock == Dock::Right || c.dock == Dock::RightBottom;
+        const bool bottom = c.dock == Dock::Bottom || c.dock == Dock::RightBottom;
+        const QRect r = w->geometry();
+        EXPECT_EQ(right ? f.width() - r.x() - r.width() : r.x(), right ? sky::layout::DockGap : c.box.left) << c.name;
+        EXPECT_EQ(bottom ? f.height() - r.y() - r.height() : r.y(), bottom ? sky::layout::DockGap : c.box.top)
+            << c.name;
+    }
+}
+
+// Every control lies inside its parent, and two shown controls of one parent
+// overlap only where one is drawn over or round the other.
+void ExpectNothingOverlaps(TForm1& f, int language) {
+    for (const Control& c : MainWindow) {
+        const QWidget* w = f.Named(c.name);
+        EXPECT_TRUE(f.Named(c.parent)->rect().contains(w->geometry())) << c.name << " sticks out in " << language;
+        for (const Control& d : MainWindow) {
+            const QWidget* v = f.Named(d.name);
+            if (&d < &c && d.parent == c.parent && !c.over && !d.over && w->isVisibleTo(&f) && v->isVisibleTo(&f)) {
+                EXPECT_FALSE(w->geometry().intersects(v->geometry()))
+                    << c.name << " on " << d.name << " in " << language;
+            }
+        }
+    }
+}
 
 }  // namespace
 
@@ -33,65 +66,19 @@ TEST(MainWindow, StartsFramedTitledAndLaidOut) {
     EXPECT_EQ(f.Panel3->width(), 40) << "the settings panel starts folded";
     EXPECT_EQ(f.SpeedButton1->Caption(), "[>>]");
     EXPECT_EQ(f.DeviceContext->geometry(), f.rect()) << "the 3D view covers the whole client area";
-
-    const int cw = f.width(), ch = f.height();
-    const Geometry table[] = {
-        {"Panel1", f.Panel1, {5, 5, 326, 204}},
-        {"Panel2", f.Panel2, {cw - 161 - 5, 5, 161, 335}},
-        {"Panel3", f.Panel3, {5, ch - 287 - 5, 40, 287}},
-        {"Panel4", f.Panel4, {cw - 153 - 5, ch - 209 - 5, 153, 209}},
-        {"Panel5", f.Panel5, {5, 216, 120, 90}},
-        {"imLand", f.imLand, {7, 7, 166, 166}},
-        {"imPfeil", f.imPfeil, {179, 7, 140, 140}},
-        {"SpeedButton2", f.SpeedButton2, {136, 176, 35, 22}},
-        {"im3", f.im3, {5, 5, 25, 188}},
-        {"pb", f.pb, {35, 5, 120, 120}},
-        {"im2", f.im2, {51, 132, 60, 60}},
-        {"imOben", f.imOben, {128, 136, 17, 11}},
-        {"imUnten", f.imUnten, {128, 160, 17, 11}},
-        {"SpeedButton15", f.SpeedButton15, {8, 201, 23, 22}},
-        {"SpeedButton3", f.SpeedButton3, {40, 200, 73, 22}},
-        {"SpeedButton4", f.SpeedButton4, {125, 200, 26, 22}},
-        {"Bevel1", f.Bevel1, {16, 232, 129, 9}},
-        {"sbComp", f.sbComp, {40, 240, 81, 22}},
-        {"SpeedButton14", f.SpeedButton14, {125, 240, 26, 22}},
-        {"radComp", f.radComp, {8, 264, 145, 65}},
-        {"SpeedButton1", f.SpeedButton1, {5, 5, 30, 22}},
-        {"imFarben", f.imFarben, {5, 32, 30, 250}},
-        {"radSprache", f.radSprache, {45, 12, 153, 63}},
-        {"radiogr", f.radiogr, {45, 75, 153, 63}},
-        {"radSize", f.radSize, {45, 139, 67, 94}},
-        {"radFarben", f.radFarben, {117, 139, 82, 143}},
-        {"radSound", f.radSound, {45, 233, 67, 49}},
-        {"Shape1", f.Shape1, {7, 7, 140, 76}},
-        {"Shape2", f.Shape2, {7, 90, 140, 85}},
-        {"SpeedButton7", f.SpeedButton7, {33, 13, 21, 20}},
-        {"SpeedButton5", f.SpeedButton5, {82, 18, 20, 20}},
-        {"SpeedButton9", f.SpeedButton9, {13, 33, 20, 20}},
-        {"SpeedButton11", f.SpeedButton11, {33, 33, 21, 20}},
-        {"SpeedButton10", f.SpeedButton10, {54, 33, 20, 20}},
-        {"SpeedButton6", f.SpeedButton6, {82, 48, 20, 20}},
-        {"SpeedButton8", f.SpeedButton8, {33, 53, 21, 20}},
-        {"SpeedButton12", f.SpeedButton12, {112, 32, 26, 22}},
-        {"SpeedButton13", f.SpeedButton13, {28, 181, 97, 22}},
-        {"Image1", f.Image1, {0, 0, 120, 90}},
-        {"Memo1", f.Memo1, {144, 234, 129, 57}},
-    };
-    for (const auto& row : table) EXPECT_EQ(row.widget->geometry(), row.rect) << row.name;
-
-    // Labels size themselves to their text but keep their place.
-    for (QWidget* label : {static_cast<QWidget*>(f.laSpieler), static_cast<QWidget*>(f.laEnergie1),
-                           static_cast<QWidget*>(f.laEnergie2), static_cast<QWidget*>(f.laPunkte1),
-                           static_cast<QWidget*>(f.laPunkte2)})
-        EXPECT_EQ(label->x(), 10);
-    EXPECT_EQ(f.laSpieler->y(), 94);
-    EXPECT_EQ(f.laPunkte2->y(), 158);
-    EXPECT_EQ(f.laEnergie1->width(), f.laEnergie1->sizeHint().width());
-
+    ExpectDocked(f);
+    EXPECT_EQ(f.laEnergie1->width(), f.laEnergie1->sizeHint().width()) << "labels size themselves to their text";
     EXPECT_FALSE(f.Memo1->isVisible());
     EXPECT_FALSE(f.imOben->isVisible());
     EXPECT_TRUE(f.Panel3->isVisible());
     g.Screenshot("main_window");
+
+    f.SpeedButton1Click();
+    for (int item = 0; item < 3; ++item) {
+        f.radSprache->SetItemIndex(item);
+        f.radSpracheClick();
+        ExpectNothingOverlaps(f, g.S().Language);
+    }
 }
 
 TEST(MainWindow, PanelsStayDockedWhenResized) {
@@ -103,11 +90,7 @@ TEST(MainWindow, PanelsStayDockedWhenResized) {
     ASSERT_TRUE(WaitFor([&] { return f.width() == 900 && f.height() == 700; }));
     QTest::qWait(300);  // the exposures that follow a resize
     EXPECT_EQ(f.FramesDrawn() - framesBefore, 1) << "one frame per resize";
-    EXPECT_EQ(f.Panel2->geometry().topLeft(), QPoint(900 - 161 - 5, 5));
-    EXPECT_EQ(f.Panel3->geometry().topLeft(), QPoint(5, 700 - 287 - 5));
-    EXPECT_EQ(f.Panel4->geometry().topLeft(), QPoint(900 - 153 - 5, 700 - 209 - 5));
-    EXPECT_EQ(f.Panel1->geometry().topLeft(), QPoint(5, 5));
-    EXPECT_EQ(f.Panel5->geometry().topLeft(), QPoint(5, 216));
+    ExpectDocked(f);
 }
 
 TEST(MainWindow, NoticeComesOnceOnTheFirstActivation) {
@@ -160,9 +143,11 @@ TEST(MainWindowLocale, LanguageFollowsTheUsersLocale) {
     StartedGame g;
     const int language = std::atoi(expected);
     EXPECT_EQ(g.S().Language, language);
-    EXPECT_EQ(g.F1().radSprache->ItemIndex(), language / 1000 - 1);
-    const char* shoot = language == 1000 ? "[Schuss]" : language == 2000 ? "[Shoot]" : "[Atirar]";
+    EXPECT_EQ(g.F1().radSprache->ItemIndex(), sky::ItemOfLanguage(language));
+    const char* shoot = language == sky::Lang::German    ? "[Schuss]"
+                        : language == sky::Lang::English ? "[Shoot]"
+                                                         : "[Atirar]";
     EXPECT_EQ(g.F1().SpeedButton3->Caption(), shoot);
-    EXPECT_EQ(g.F1().Label1->isVisible(), language == 3000);
+    EXPECT_EQ(g.F1().Label1->isVisible(), language == sky::Lang::Portuguese);
     g.Screenshot(QString("language_%1").arg(language));
 }
