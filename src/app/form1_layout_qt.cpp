@@ -184,7 +184,10 @@ void TForm1::ConnectHandlers() {
     sbComp->OnClick = [this] { sbCompClick(); };
 
     AimWidgets::Hooks hooks;
-    hooks.DrawScene = [this] { DrawScene(); };
+    hooks.DrawScene = [this] {
+        DrawScene();
+        AimMoved();
+    };
     hooks.SetMemoLines = [this](const std::vector<std::string>& lines) { Memo1->SetLines(lines); };
     hooks.UpdateStatusLabels = [this] { UpdateStatusLabels(); };
     decimalSeparator_ = QLocale::system().decimalPoint().at(0).toLatin1();

@@ -64,7 +64,8 @@ public:
     Match& operator=(const Match&) = delete;
 
     // What the match shows on: the overview map's canvas and the driver's
-    // procedures. Set once, before the first game.
+    // procedures. Set before the first game; set again only while no shot
+    // runs (a network game wraps the driver's procedures).
     void Bind(Canvas& imLand, MatchView view);
 
     // A fresh landscape, wind, full energies and a random first player; the scores stay.
