@@ -13,6 +13,8 @@ public:
     void Send(std::vector<uint8_t> frame) override {
         if (!socket_) return;
         socket_->write(reinterpret_cast<const char*>(frame.data()), static_cast<qint64>(frame.size()));
+        // Out to the system now, without waiting: a shot's frames would otherwise go first.
+        socket_->flush();
         // Never from inside the session's own call: the end is told from the event loop.
         if (socket_->bytesToWrite() > SendQueueCap && !overflowing_) {
             overflowing_ = true;
