@@ -12,15 +12,16 @@ public:
     SocketLink(Transport& owner, QTcpSocket* socket) : owner_(owner), socket_(socket) {}
     void Send(std::vector<uint8_t> frame) override {
         if (!socket_) return;
+        // Out to the system now, without waiting: a shot's frames would otherwise
+        // go first. A write that fails here signals the end at once, which
+        // the owner tells the session later (sending_).
+        owner_.sending_ = true;
         socket_->write(reinterpret_cast<const char*>(frame.data()), static_cast<qint64>(frame.size()));
-        // Out to the system now, without waiting: a shot's frames would otherwise go first.
         socket_->flush();
-        // Never from inside the session's own call: the end is told from the event loop.
+        owner_.sending_ = false;
         if (socket_->bytesToWrite() > SendQueueCap && !overflowing_) {
             overflowing_ = true;
-            QTimer::singleShot(0, &owner_, [owner = &owner_, s = socket_] {
-                if (owner->peer_ == s) owner->Lost(true);
-            });
+            owner_.LostLater(socket_, true);
         }
     }
     void Close() override {
@@ -115,11 +116,14 @@ void Transport::Attach(QTcpSocket* socket) {
     });
     connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
         if (peer_ != socket) return;
+        if (sending_) return LostLater(socket, false);
         ReadAll();  // what came before the end still counts
         if (peer_ == socket) Lost(false);
     });
     connect(socket, &QTcpSocket::errorOccurred, this, [this, socket](QAbstractSocket::SocketError e) {
-        if (peer_ == socket && e != QAbstractSocket::RemoteHostClosedError) Lost(false);
+        if (peer_ != socket || e == QAbstractSocket::RemoteHostClosedError) return;
+        if (sending_) return LostLater(socket, false);
+        Lost(false);
     });
     link_ = std::make_unique<SocketLink>(*this, socket);
     session_.Connected(*link_, NowMs());
@@ -143,6 +147,13 @@ void Transport::Lost(bool stoppedReading) {
         peer_ = nullptr;
         Release(s);
     }
+}
+
+// Never from inside the session's own call: the end is told from the event loop.
+void Transport::LostLater(QTcpSocket* socket, bool stoppedReading) {
+    QTimer::singleShot(0, this, [this, socket, stoppedReading] {
+        if (peer_ == socket) Lost(stoppedReading);
+    });
 }
 
 void Transport::Refuse(QTcpSocket* socket) {

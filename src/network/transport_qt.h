@@ -50,6 +50,7 @@ private:
     void Refuse(QTcpSocket* socket);
     void ReadAll();
     void Lost(bool stoppedReading);
+    void LostLater(QTcpSocket* socket, bool stoppedReading);
     void Release(QTcpSocket* socket);  // closes gently, aborts if it takes too long, then frees
 
     net::Session& session_;
@@ -59,6 +60,7 @@ private:
     std::unique_ptr<SocketLink> link_;
     QTimer tick_;
     QTimer connectTimeout_;
+    bool sending_ = false;  // inside a session's Send: the socket's end waits for the event loop
 };
 
 }  // namespace sky::network
