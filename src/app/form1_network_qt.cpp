@@ -6,7 +6,10 @@
 // other player leaves, the game goes on with both players here. Every socket
 // runs on this thread's event loop.
 #include <QHostAddress>
+#include <QIcon>
+#include <QMessageBox>
 #include <QNetworkInterface>
+#include <QPushButton>
 #include <cstdio>
 
 #include "app/form1_qt.h"
@@ -123,7 +126,8 @@ void TForm1::NetworkNotified(net::Notice n, const std::string& detail) {
 
 void TForm1::NetworkNotice(const QString& text) {
     if (!netNotice_) {
-        netNotice_ = new QMessageBox(QMessageBox::Information, QStringLiteral("Skyburst 3D"), text, QMessageBox::Ok, this);
+        netNotice_ = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Skyburst 3D"), text, QMessageBox::Ok, this);
+        netNotice_->button(QMessageBox::Ok)->setIcon(QIcon());  // as the window's other notices
         netNotice_->setWindowModality(Qt::NonModal);
         netNotice_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     }
