@@ -1,6 +1,7 @@
 // The ways to play: who sits at each side (two players here, the computer as
 // Player 2, the computer on both sides, a network game), the computer taking
 // its own turns, the window's title, and the New game dialog (Ctrl+N).
+#include <QApplication>
 #include <QShortcut>
 
 #include "app/form1_qt.h"
@@ -81,6 +82,12 @@ void TForm1::TurnBegins() {
 // The computer presses "[Computer]" for its side, at the panel's level.
 void TForm1::ComputerTurn() {
     if (closing_ || Game.ShotRunning() || seats_.Of(S.CurrentPlayer) != Seat::Computer) return;
+    // Not behind a window that waits for the player (the notice, the New game dialog):
+    // the shot would be over before they could see it.
+    if (QApplication::activeModalWidget()) {
+        computerTurn_.start();
+        return;
+    }
     sbCompClick();
 }
 
