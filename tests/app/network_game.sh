@@ -15,13 +15,24 @@ fail() {
   exit 1
 }
 export SDL_AUDIODRIVER=dummy
+# A first start's notice waits for the player, and the computer with it: Return closes it.
+close_notice() {
+  for _ in $(seq 100); do
+    w=$(xdotool search --onlyvisible --name '^Hinweis$' 2>/dev/null | head -1)
+    [ -n "$w" ] && xdotool windowactivate --sync "$w" key Return && return 0
+    sleep 0.1
+  done
+  fail "the $1's first notice did not show"
+}
 
 "$game" --host --code K7PQ2M --computer high 2>"$dir/host.log" &
 host=$!
 for _ in $(seq 100); do ss -ltn | grep -q ':41723 ' && break; sleep 0.1; done
 ss -ltn | grep -q ':41723 ' || fail "the host does not listen on the default port"
+close_notice host
 "$game" --join 127.0.0.1 --code k7pq2m --computer high 2>"$dir/joiner.log" &
 joiner=$!
+close_notice joiner
 
 for _ in $(seq 240); do
   grep -q ' wins, ' "$dir/host.log" && grep -q ' wins, ' "$dir/joiner.log" && break
