@@ -117,6 +117,10 @@ MatchView TForm1::NetworkView() {
 void TForm1::NetworkNotified(net::Notice n, const std::string& detail) {
     NetworkNotice(QString::fromStdString(net::NoticeText(S.Language, n, detail)));
     if (n == net::Notice::JoinedHost) net_->joined = true;
+    // Someone joined or left: the controls as the turn now is (a shot in flight sets them when it ends).
+    QTimer::singleShot(0, &net_->context, [this] {
+        if (!Game.ShotRunning()) NetworkTurn();
+    });
     if (net_->session->GetRole() != net::Role::Joiner || net_->joined) return;
     // A joiner that never got into the host's game goes on as two players here.
     QTimer::singleShot(0, this, [this] {
