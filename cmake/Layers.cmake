@@ -4,10 +4,12 @@
 # or OpenGL header reaches them.
 #
 #   core      plain data and stateless helpers used by everything
-#   rules     ui < aiming < terrain < shot < computer < match (each folder only
-#             includes the ones before it)
+#   rules     ui < aiming < terrain < shot < computer < match < net (each
+#             folder only includes the ones before it)
 #   view      OpenGL only: game state in, pixels out
 #   platform  the backends: Qt controls, SDL sound, the window-thread waker
+#   network   the network game's sockets (Qt Network, no widgets, no sound),
+#             so the headless pair and the window share one transport
 #   app       the program entry and the three windows; nothing includes it
 #
 # Included from src/CMakeLists.txt at configure time and run as a test
@@ -17,13 +19,14 @@ if(CMAKE_SCRIPT_MODE_FILE)
   cmake_minimum_required(VERSION 3.25)
 endif()
 
-set(SKY_LAYER_ORDER core ui aiming terrain shot computer match view platform app)
-set(SKY_RULE_FOLDERS ui aiming terrain shot computer match)
+set(SKY_LAYER_ORDER core ui aiming terrain shot computer match net view platform network app)
+set(SKY_RULE_FOLDERS ui aiming terrain shot computer match net)
 # What each layer may include besides itself and the lower ones, and what it must not.
 set(SKY_FOREIGN_FORBIDDEN_core "<Q|<SDL|<GL/|<qopengl")
 set(SKY_FOREIGN_FORBIDDEN_rules "<Q|<SDL|<GL/|<qopengl")
 set(SKY_FOREIGN_FORBIDDEN_view "<Q|<SDL")
 set(SKY_FOREIGN_FORBIDDEN_platform "<GL/")
+set(SKY_FOREIGN_FORBIDDEN_network "<GL/|<SDL|<qopengl|<QtWidgets|<QtGui|<QWidget|<QApplication")
 
 function(sky_layer_rank folder out)
   list(FIND SKY_LAYER_ORDER "${folder}" rank)
@@ -57,7 +60,8 @@ function(sky_check_layers src_dir out)
         sky_layer_rank("${target}" target_rank)
         if(target_rank GREATER rank OR (target STREQUAL "app" AND NOT folder STREQUAL "app")
            OR (folder STREQUAL "platform" AND target STREQUAL "view")
-           OR (folder STREQUAL "view" AND target STREQUAL "platform"))
+           OR (folder STREQUAL "view" AND target STREQUAL "platform")
+           OR (folder STREQUAL "network" AND (target STREQUAL "view" OR target STREQUAL "platform")))
           list(APPEND problems "${f}: ${line} (${folder}/ may not include ${target}/)")
         endif()
       endif()

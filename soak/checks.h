@@ -40,8 +40,8 @@ Faults SetUpDrawFaults(const GameState& s);
 Faults ShotDrawFaults(uint32_t afterAim, int blasts, uint32_t blastAt, uint32_t now);
 
 struct ShotLog {
-    int level = 0;
-    Aim aim;              // as the computer left it
+    int level = -1;       // the computer's skill level; -1: the shot came from elsewhere
+    Aim aim;              // at the press
     int32_t trailLength = 0;
     Point3 end;           // the newest trail point
     std::array<int32_t, 2> energy{};
@@ -56,6 +56,11 @@ struct GameLog {
     int winner = 0;           // 0: abandoned without one
     uint64_t landscapeAtEnd = 0;
     std::array<int32_t, 2> scoreAtEnd{};
+    // A network game's number in its session (0: none), and whether the game
+    // was replaced whole or lost its peer on the way (then it is not compared).
+    uint32_t networkGame = 0;
+    bool tainted = false;
+    bool fromState = false;  // begun from a state taken whole, not from a seed
 };
 
 uint64_t HashHeights(const GameState& s);

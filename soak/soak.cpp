@@ -1,4 +1,5 @@
 // soak GAMES [--seed N] [--threaded]
+// soak --network [GAMES] [--seed N] [--delay MS] [--mismatch] [--rejoin] [--silent]
 //
 // Plays GAMES whole games computer against computer with the rules alone,
 // through the game's own match (the turn code the window drives), and checks
@@ -11,6 +12,12 @@
 // Prints what it drives and the seed, the shots per game, and last:
 //   soak: N games, M shots, 0 invariant violations
 // or the number of violations and the first, with exit status 1.
+//
+// --network plays GAMES (200 by default) between two sides over loopback
+// sockets through a delaying proxy (see network_pair.h), each side on its own
+// table; --delay sets the proxy's longest delay (300 ms), and the scenarios
+// strike once in the second game played together. Run it inside a network
+// namespace of its own (scripts/soak --network does).
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
@@ -20,6 +27,7 @@
 #include <string>
 #include <vector>
 
+#include "network_pair.h"
 #include "table.h"
 
 namespace {
@@ -39,13 +47,21 @@ struct Options {
     bool threaded = false;
 };
 
-bool Parse(int argc, char** argv, Options& o) {
+bool Parse(int argc, char** argv, Options& o, PairOptions& pair, bool& network) {
     bool seeded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         char* rest = nullptr;
         if (a == "--threaded") {
             o.threaded = true;
+        } else if (a == "--network") {
+            network = true;
+        } else if (a == "--mismatch" || a == "--rejoin" || a == "--silent") {
+            (a == "--mismatch" ? pair.mismatch : a == "--rejoin" ? pair.rejoin : pair.silent) = true;
+        } else if (a == "--delay" && i + 1 < argc) {
+            const long v = std::strtol(argv[++i], &rest, 10);
+            if (*rest != '\0' || v < 0 || v > 5000) return false;
+            pair.maxDelayMs = static_cast<int>(v);
         } else if (a == "--seed" && i + 1 < argc) {
             const unsigned long v = std::strtoul(argv[++i], &rest, 10);
             if (*rest != '\0' || v > UINT32_MAX) return false;
@@ -58,7 +74,12 @@ bool Parse(int argc, char** argv, Options& o) {
         }
     }
     if (!seeded) o.seed = static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
-    return o.games > 0;
+    if (network) {
+        pair.games = o.games > 0 ? o.games : pair.games;
+        pair.seed = o.seed;
+        return !o.threaded && !(pair.rejoin && pair.silent);
+    }
+    return o.games > 0 && !pair.mismatch && !pair.rejoin && !pair.silent;
 }
 
 struct Run {
@@ -69,31 +90,18 @@ struct Run {
     }
 };
 
-// The game again from its first draw, on a table with no history, flown directly.
-GameLog Replay(const GameLog& played, Run& run, const std::string& where) {
-    Table table(false, [&](const std::string& f) { run.Fault(where + ", " + f); });
-    table.State().Rng.Seed(played.rngAtStart);
-    table.State().Score[1] = played.scoreAtStart[0];
-    table.State().Score[2] = played.scoreAtStart[1];
-    table.NewGame();
-    for (const ShotLog& shot : played.shots) {
-        table.ComputerTurn(shot.level);
-        std::vector<GameLog> ended = table.TakeEnded();
-        if (!ended.empty()) return ended.front();
-    }
-    GameLog unfinished = table.Current();
-    unfinished.shots.resize(std::min(unfinished.shots.size(), played.shots.size()));
-    return unfinished;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     Options o;
-    if (!Parse(argc, argv, o)) {
-        std::fprintf(stderr, "usage: soak GAMES [--seed N] [--threaded]\n");
+    PairOptions pair;
+    bool network = false;
+    if (!Parse(argc, argv, o, pair, network)) {
+        std::fprintf(stderr, "usage: soak GAMES [--seed N] [--threaded]\n"
+                             "       soak --network [GAMES] [--seed N] [--delay MS] [--mismatch] [--rejoin|--silent]\n");
         return 2;
     }
+    if (network) return RunNetworkPair(pair);
     std::printf("soak: driving the game's own turn code, %s; seed %u\n",
                 o.threaded ? "shots on the worker thread" : "shots flown directly", o.seed);
     std::fflush(stdout);
@@ -122,7 +130,8 @@ int main(int argc, char** argv) {
             const int number = static_cast<int>(shotsPerGame.size());
             if ((number - 1) % ReplayEvery != 0 || game.winner == 0) continue;
             const std::string where = seedText + ", replay of game " + std::to_string(number);
-            for (const std::string& f : ReplayFaults(game, Replay(game, run, where))) run.Fault(where + ": " + f);
+            const GameLog again = Replay(game, [&](const std::string& f) { run.Fault(where + ", " + f); });
+            for (const std::string& f : ReplayFaults(game, again)) run.Fault(where + ": " + f);
             ++replays;
         }
     }

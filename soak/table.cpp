@@ -1,5 +1,6 @@
 #include "table.h"
 
+#include <algorithm>
 #include <chrono>
 #include <utility>
 
@@ -23,7 +24,7 @@ void Table::Waker::Wait() {
     pending_ = false;
 }
 
-Table::Table(bool threaded, std::function<void(const std::string&)> fault)
+Table::Table(bool threaded, std::function<void(const std::string&)> fault, const Wrap& wrap)
     : s_(std::make_unique<GameState>()),
       threaded_(threaded),
       fault_(std::move(fault)),
@@ -35,7 +36,7 @@ Table::Table(bool threaded, std::function<void(const std::string&)> fault)
       aim_(*s_, pb_, im2_, im3_, {[this] { if (threaded_) ReadFrame(); }, {}, {}}),
       sync_([this] { waker_.Wake(); }),
       match_(*s_, threaded ? &sync_ : nullptr) {
-    match_.Bind(imLand_, Procedures());
+    match_.Bind(imLand_, wrap ? wrap(Procedures(), *s_, match_) : Procedures());
     // As the window starts: the first colour scheme, player 1 before any game.
     s_->CurrentPlayer = 1;
     BuildColourTable(*s_, 0, imFarben_);
@@ -47,11 +48,14 @@ void Table::Fault(const std::string& what) {
 
 MatchView Table::Procedures() {
     MatchView v;
+    v.GameStarting = [this] { GameStarting(); };
     v.GameStarted = [this] { GameStarted(); };
     v.AimChosen = [this](const SearchResult& found) {
-        if (found.chosen == 0) Fault("the computer found no aim among " + std::to_string(found.candidates));
-        AimChosen();
+        found_ = found;
+        aim_.ShowStoredAim();
+        if (threaded_) ReadFrame();
     };
+    v.ShotStarting = [this] { ShotStarting(); };
     v.PlotTrailPixel = [this] { PlotTrailPixel(); };
     v.PlayBlastSound = [this] { PlayBlastSound(); };
     v.TurnEnding = [this] {
@@ -69,17 +73,31 @@ MatchView Table::Procedures() {
     return v;
 }
 
-void Table::NewGame() {
-    BeginLog();
-    match_.NewGame();
-}
+void Table::NewGame() { match_.NewGame(); }
 
-void Table::BeginLog() {
+// Every game's record starts here, before its set-up draws (and after a
+// network session has seeded the generator); a game still open was given up.
+void Table::GameStarting() {
+    if (gameOpen_) EndLog(0);
     ++gameNumber_;
     shotNumber_ = 0;
     current_ = {};
     current_.rngAtStart = s_->Rng.State();
     current_.scoreAtStart = {s_->Score[1], s_->Score[2]};
+    gameOpen_ = true;
+    if (onGameStarting) onGameStarting(current_);
+}
+
+void Table::TookState() {
+    if (gameOpen_) current_.tainted = true;
+    GameStarting();
+    current_.fromState = true;
+    current_.landscape = HashHeights(*s_);
+    {
+        const std::lock_guard lock(s_->SharedLock);
+        DrawOverviewMap(*s_, imLand_);
+    }
+    aim_.RefreshAimWidgets();
 }
 
 void Table::GameStarted() {
@@ -90,11 +108,11 @@ void Table::GameStarted() {
 }
 
 void Table::ComputerTurn(int level) {
-    ++shotNumber_;
-    before_ = StandingOf(*s_);
     level_ = level;
-    blasts_ = 0;
-    match_.ComputerShot(level);
+    found_ = {0, 0};
+    if (press) press(level);
+    else match_.ComputerShot(level);
+    level_ = -1;
     if (!threaded_) return;
     while (match_.ShotRunning()) {
         sync_.Serve();
@@ -104,14 +122,19 @@ void Table::ComputerTurn(int level) {
     match_.ShotThread->WaitFor();
 }
 
-void Table::AimChosen() {
+// The press, whoever made it: the aim is final, the generator holds the search's draws.
+void Table::ShotStarting() {
+    ++shotNumber_;
+    if (level_ >= 0 && found_.chosen == 0)
+        Fault("the computer found no aim among " + std::to_string(found_.candidates));
+    before_ = StandingOf(*s_);
+    blasts_ = 0;
     afterAim_ = s_->Rng.State();
     ShotLog log;
     log.level = level_;
     log.aim = s_->PlayerAim[s_->CurrentPlayer];
     current_.shots.push_back(log);
-    aim_.ShowStoredAim();
-    if (threaded_) ReadFrame();
+    level_ = -1;
 }
 
 void Table::PlotTrailPixel() {
@@ -152,21 +175,36 @@ void Table::ShotSettled(int winner) {
     for (const std::string& f : ShotFaults(*s_, before_, winner)) Fault(f);
     for (const std::string& f : ShotDrawFaults(afterAim_, blasts_, blastAt_, log.rngAfter)) Fault(f);
     if (winner != 0) EndLog(winner);
+    if (onShotSettled) onShotSettled();
 }
 
-void Table::AbandonGame() {
-    EndLog(0);
-    match_.NewGame();
-}
+void Table::AbandonGame() { match_.NewGame(); }
 
 void Table::EndLog(int winner) {
     current_.winner = winner;
     current_.landscapeAtEnd = HashHeights(*s_);
     current_.scoreAtEnd = {s_->Score[1], s_->Score[2]};
     ended_.push_back(std::move(current_));
-    BeginLog();
+    current_ = {};
+    gameOpen_ = false;
 }
 
 std::vector<GameLog> Table::TakeEnded() { return std::exchange(ended_, {}); }
+
+GameLog Replay(const GameLog& played, const std::function<void(const std::string&)>& fault) {
+    Table table(false, fault);
+    table.State().Rng.Seed(played.rngAtStart);
+    table.State().Score[1] = played.scoreAtStart[0];
+    table.State().Score[2] = played.scoreAtStart[1];
+    table.NewGame();
+    for (const ShotLog& shot : played.shots) {
+        table.ComputerTurn(shot.level);
+        std::vector<GameLog> ended = table.TakeEnded();
+        if (!ended.empty()) return ended.front();
+    }
+    GameLog unfinished = table.Current();
+    unfinished.shots.resize(std::min(unfinished.shots.size(), played.shots.size()));
+    return unfinished;
+}
 
 }  // namespace sky::soak

@@ -69,7 +69,8 @@ CommandLine ParseCommandLine(int argc, char** argv) {
     const QCommandLineOption help = p.addHelpOption();
     const QCommandLineOption version = p.addVersionOption();
     const QCommandLineOption computer(QStringLiteral("computer"), "The computer plays Player 2, at LEVEL low, medium or high "
-                                                    "(default: the level chosen in the window).", "LEVEL");
+                                                    "(default: the level chosen in the window); with --host or "
+                                                    "--join, it plays this side of the network game.", "LEVEL");
     const QCommandLineOption demo(QStringLiteral("demo"), "The computer plays both sides, game after game.", "LEVEL");
     const QCommandLineOption host(QStringLiteral("host"), QString("Open a network game on PORT (default %1; 0: any free port) "
                                                     "and wait for the other player.").arg(DefaultGamePort), "PORT");
@@ -96,14 +97,20 @@ CommandLine ParseCommandLine(int argc, char** argv) {
 
     int kinds = 0;
     for (const auto* o : {&computer, &demo, &host, &join}) kinds += p.isSet(*o) ? 1 : 0;
-    if (kinds > 1) return Mistake("choose only one of --computer, --demo, --host and --join");
+    const bool network = p.isSet(host) || p.isSet(join);
+    // With --host or --join, --computer lets the computer play this side.
+    if (kinds > (network && p.isSet(computer) ? 2 : 1))
+        return Mistake("choose only one of --computer, --demo, --host and --join (--computer may go with --host "
+                       "or --join)");
     PlayChoice& choice = c.choice;
     if (p.isSet(computer) || p.isSet(demo)) {
         choice.kind = p.isSet(computer) ? PlayKind::Computer : PlayKind::Demo;
+        choice.computerHere = network;
         const QString level = p.value(p.isSet(computer) ? computer : demo);
         if (!level.isEmpty() && (choice.level = LevelOf(level)) < 0)
             return Mistake("LEVEL must be low, medium or high, not '" + level + "'");
-    } else if (p.isSet(host)) {
+    }
+    if (p.isSet(host)) {
         choice.kind = PlayKind::Host;
         const QString port = p.value(host);
         if (!port.isEmpty() && !PortOf(port, choice.port))

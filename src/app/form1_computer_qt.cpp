@@ -2,4 +2,4 @@
 // player, the window shows it on the widgets and in the view, and it is fired.
 #include "app/form1_qt.h"
 
-void TForm1::sbCompClick() { Game.ComputerShot(radComp->ItemIndex()); }
+void TForm1::sbCompClick() { ComputerShot(radComp->ItemIndex()); }

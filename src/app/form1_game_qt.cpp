@@ -30,4 +30,4 @@ void TForm1::RefreshAimWidgets() {
     im3->Changed();
 }
 
-void TForm1::SpeedButton13Click() { Game.NewMatch(); }
+void TForm1::SpeedButton13Click() { NewMatch(); }

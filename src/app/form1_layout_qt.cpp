@@ -175,19 +175,31 @@ void TForm1::ConnectHandlers() {
     sbComp->OnClick = [this] { sbCompClick(); };
 
     AimWidgets::Hooks hooks;
-    hooks.DrawScene = [this] { DrawScene(); };
+    hooks.DrawScene = [this] {
+        DrawScene();
+        AimMoved();
+    };
     hooks.SetMemoLines = [this](const std::vector<std::string>& lines) { Memo1->SetLines(lines); };
     hooks.UpdateStatusLabels = [this] { UpdateStatusLabels(); };
     decimalSeparator_ = QLocale::system().decimalPoint().at(0).toLatin1();
     aim_ = std::make_unique<AimWidgets>(S, pb->Canvas(), im2->Canvas(), im3->Canvas(), hooks, decimalSeparator_);
     pb->OnMouseDown = [this](int x, int y) { aim_->pbMouseDown(x, y); };
-    pb->OnMouseMove = [this](int x, int y) { aim_->pbMouseMove(x, y); };
+    pb->OnMouseMove = [this](int x, int y) {
+        aim_->pbMouseMove(x, y);
+        AimMoved();
+    };
     pb->OnMouseUp = [this](int x, int y) { aim_->pbMouseUp(x, y); };
     im2->OnMouseDown = [this](int x, int y) { aim_->im2MouseDown(x, y); };
-    im2->OnMouseMove = [this](int x, int y) { aim_->im2MouseMove(x, y); };
+    im2->OnMouseMove = [this](int x, int y) {
+        aim_->im2MouseMove(x, y);
+        AimMoved();
+    };
     im2->OnMouseUp = [this](int x, int y) { aim_->im2MouseUp(x, y); };
     im3->OnMouseDown = [this](int x, int y) { aim_->im3MouseDown(x, y); };
-    im3->OnMouseMove = [this](int x, int y) { aim_->im3MouseMove(x, y); };
+    im3->OnMouseMove = [this](int x, int y) {
+        aim_->im3MouseMove(x, y);
+        AimMoved();
+    };
     im3->OnMouseUp = [this](int x, int y) { aim_->im3MouseUp(x, y); };
     ConnectKeys();
     ConnectAccess();

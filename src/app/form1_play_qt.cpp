@@ -7,6 +7,7 @@
 #include "app/form1_qt.h"
 #include "app/form4_qt.h"
 #include "app/new_game_dialog_qt.h"
+#include "app/network_play_qt.h"
 #include "ui/play_texts.h"
 
 using namespace sky;
@@ -40,6 +41,7 @@ void TForm1::Play(const PlayChoice& choice, bool newMatch) {
         StartNetworkGame(choice);
         return;
     }
+    EndNetworkGame();
     play_ = choice;
     seats_ = SeatsFor(choice.kind);
     if (choice.level >= 0) radComp->SetItemIndex(choice.level);
@@ -61,6 +63,10 @@ void TForm1::TurnBegins() {
             const PlayChoice choice = *pendingChoice_;
             Play(choice, true);
         });
+        return;
+    }
+    if (net_) {
+        NetworkTurn();
         return;
     }
     switch (seats_.Of(S.CurrentPlayer)) {
@@ -87,7 +93,7 @@ void TForm1::ComputerTurn() {
 
 void TForm1::UpdateTitle() { setWindowTitle(QString::fromStdString(TitleText(S.Language, play_.kind, LocalPlayer()))); }
 
-int TForm1::LocalPlayer() const { return seats_.Of(2) == Seat::Remote ? 1 : 2; }
+int TForm1::LocalPlayer() const { return play_.kind == PlayKind::Host ? 1 : 2; }
 
 // After whose turn it is: whether that is the player here, in every kind of game but the default.
 std::string TForm1::TurnOwner() const {

@@ -1,6 +1,7 @@
 // The life of the main window: creation, activation, closing and destruction,
 // and its size and place on the screen.
 #include "app/form1_qt.h"
+#include "app/network_play_qt.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

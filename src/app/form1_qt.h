@@ -11,6 +11,7 @@
 //   form1_shot_qt.cpp      "[Schuss]" and what the window does at each step of a turn
 //   form1_computer_qt.cpp  "[Computer]"
 //   form1_play_qt.cpp      ways to play: the computer's own turns, the title, the New game dialog
+//   form1_network_qt.cpp   a network game: hosting, joining, the session's word on whose turn it is
 //   form1_panels_qt.cpp    panel folds, help pop-ups, the banner
 //   form1_keys_qt.cpp      the Tab order, the keys of the aiming widgets and the view, the focus frame
 //   form1_access_qt.cpp    what a screen reader says: names, descriptions, values, announcements
@@ -47,6 +48,12 @@
 
 class TForm3;
 class TForm4;
+class QMessageBox;
+struct NetworkPlay;
+namespace sky::net {
+enum class Notice;
+struct SessionEvents;
+}  // namespace sky::net
 
 class TForm1 : public QWidget {
 public:
@@ -248,6 +255,18 @@ private:
     std::string TurnOwner() const;
     void WinnerShown();
     void StartNetworkGame(const sky::PlayChoice& choice);
+    void EndNetworkGame();
+    sky::net::SessionEvents NetworkEvents();
+    sky::MatchView NetworkView();
+    void NetworkNotified(sky::net::Notice n, const std::string& detail);
+    void NetworkNotice(const QString& text);
+    void NetworkSeats();
+    void NetworkTurn();
+    // The presses, through the network session while a network game is on.
+    void Shoot();
+    void ComputerShot(int level);
+    void NewMatch();
+    void AimMoved();
     void BeginClosing();
     void WindowLost();
 
@@ -271,4 +290,8 @@ private:
     QTimer computerTurn_, winnerClose_;
     // The locked control that had the focus when a shot began, and where the focus went instead.
     QPointer<QWidget> focusBeforeShot_, focusWhileLocked_;
+    // The window's steps of a match: bound as they are, or wrapped by a network session.
+    sky::MatchView windowView_;
+    QPointer<QMessageBox> netNotice_;
+    std::unique_ptr<NetworkPlay> net_;  // last: it ends before the rest of the window
 };

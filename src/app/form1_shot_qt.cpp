@@ -39,10 +39,11 @@ void TForm1::ConnectMatch() {
     };
     view.TurnBegins = [this] { TurnBegins(); };
     view.Closing = [this] { return closing_; };
+    windowView_ = view;
     Game.Bind(imLand->Canvas(), std::move(view));
 }
 
-void TForm1::SpeedButton3Click() { Game.Shoot(); }
+void TForm1::SpeedButton3Click() { Shoot(); }
 
 // A locked control gives its focus on to the next one; it gets it back when the shot is over.
 void TForm1::LockShotControls() {

@@ -83,6 +83,8 @@ void NewGameDialog::Update() {
 PlayChoice NewGameDialog::Choice() const {
     PlayChoice c = current_;
     c.kind = static_cast<PlayKind>(Kinds->checkedId());
+    // The computer at this side of a network game (the command line's choice) only for that game.
+    if (c.kind != current_.kind) c.computerHere = false;
     if (c.kind == PlayKind::Join) {
         ParseHostPort(Address->text().trimmed().toStdString(), c.address, c.port);
         c.code = Code->text().toStdString();

@@ -29,9 +29,11 @@ struct PlayChoice {
     std::string address;     // the host to join
     std::string code;        // the join code; the host's own when set there
     bool ask = false;        // join: address or code still to be asked for
+    bool computerHere = false;  // a network game: the computer plays this side, at level
 };
 
-// The port a network game is hosted on unless another is chosen.
+// The port a network game is hosted on unless another is chosen: in the
+// registered range, and used by nothing in Debian's /etc/services.
 inline constexpr int DefaultGamePort = 41723;
 
 // A network game's join code: six characters from an alphabet without the

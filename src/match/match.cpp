@@ -77,6 +77,7 @@ ShotHooks Match::ShotProcedures() {
     h.PassTurn = [this] { PassTurn(); };
     h.FinishShot = [this] { FinishShot(); };
     h.Clock = view_.Clock;
+    h.BlastDrawAtEveryHit = view_.BlastDrawAtEveryHit;
     return h;
 }
 

@@ -49,6 +49,9 @@ struct MatchView {
     // The program ends: a shot still hands over, without score, winner or new game.
     std::function<bool()> Closing;
     std::function<int64_t()> Clock;      // the shot's clock (empty: the steady clock)
+    // A game shared with another computer: PlayBlastSound is asked at every
+    // hit, whatever the sound (see ShotHooks).
+    bool BlastDrawAtEveryHit = false;
 };
 
 class Match {
@@ -61,7 +64,8 @@ public:
     Match& operator=(const Match&) = delete;
 
     // What the match shows on: the overview map's canvas and the driver's
-    // procedures. Set once, before the first game.
+    // procedures. Set before the first game; set again only while no shot
+    // runs (a network game wraps the driver's procedures).
     void Bind(Canvas& imLand, MatchView view);
 
     // A fresh landscape, wind, full energies and a random first player; the scores stay.
@@ -80,6 +84,9 @@ public:
     std::unique_ptr<TThread1> ShotThread;
     // From the Shoot press until the shot's last step (and a new game it brought) is done.
     bool ShotRunning() const { return shooting_; }
+    // A shot runs, or the last worker is still returning from its final call:
+    // Shoot and ComputerShot would be ignored now.
+    bool Busy() const { return shooting_ || (ShotThread && !ShotThread->Finished()); }
 
 private:
     void SetUpGame();
@@ -87,8 +94,6 @@ private:
     void PassTurn();
     void FinishShot();
     bool Closing() const { return view_.Closing && view_.Closing(); }
-    // A shot runs, or the last worker is still returning from its final call.
-    bool Busy() const { return shooting_ || (ShotThread && !ShotThread->Finished()); }
 
     GameState& s_;
     SyncCaller* const sync_;

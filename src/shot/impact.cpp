@@ -114,7 +114,7 @@ void ResolveImpact(GameState& s, const FlightEnd& end, double& ShotTime, const S
         const std::lock_guard lock(s.SharedLock);
         sound = s.SoundOn != 0;
     }
-    if (hit && sound && hooks.PlayBlastSound) hooks.PlayBlastSound();
+    if (hit && (sound || hooks.BlastDrawAtEveryHit) && hooks.PlayBlastSound) hooks.PlayBlastSound();
 
     int32_t h0 = 0;
     {

@@ -13,9 +13,10 @@ namespace sky {
 // Runs on the shot worker after FlyMissile. The sound request, crater and
 // debris come only at a hit (the flight met the ground inside the grid); the
 // damage and the re-levelling follow every shot, from the rounded end point.
-// The blast sound is requested only if s.SoundOn; its random draw is the
-// hook's own. The debris draws come from s.Rng. Shared writes are made under
-// s.SharedLock, never held across a hook.
+// The blast sound is requested only if s.SoundOn (at every hit with
+// hooks.BlastDrawAtEveryHit); its random draw is the hook's own. The debris
+// draws come from s.Rng. Shared writes are made under s.SharedLock, never
+// held across a hook.
 void ResolveImpact(GameState& s, const FlightEnd& end, double& ShotTime, const ShotHooks& hooks);
 
 // Which of the two blast sounds (2 or 3) plays: one draw of the game's

@@ -16,6 +16,10 @@ struct ShotHooks {
     std::function<void()> FinishShot;      // unlock the controls, settle the end of the game
     std::function<int64_t()> Clock;        // monotonic milliseconds; empty means the steady clock
     std::function<bool()> StopRequested;   // the window is closing: no more flight or debris frames
+    // A game shared with another computer, whose sound is each side's own:
+    // PlayBlastSound is asked at every hit, sound on or off, so both make the
+    // same draw; it plays the sound only if this side's sound is on.
+    bool BlastDrawAtEveryHit = false;
 };
 
 }  // namespace sky

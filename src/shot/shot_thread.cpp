@@ -43,6 +43,7 @@ void TThread1::Execute() {
     hooks.FinishShot = onWindow(window_.FinishShot);
     hooks.Clock = window_.Clock;
     hooks.StopRequested = [this] { return stop_.load(); };
+    hooks.BlastDrawAtEveryHit = window_.BlastDrawAtEveryHit;
 
     RunShot(s_, ShotTime, hooks);
     finished_ = true;

@@ -15,6 +15,10 @@ enum class PlayText {
     Address, Code, Play, Cancel,                     // its fields and buttons
     NewGameTip,                                      // the tool tip of "[Neues Spiel]"
     PeerLeft,                                        // a network game lost its other player
+    // A hosted game is open: {1} this computer's addresses, {2} the port, {3} the join code.
+    HostWaiting,
+    Connecting,                                      // {1} the host's address
+    CannotHost,                                      // {1} the port, {2} the system's reason
     Count
 };
 const std::string& PlayTextOf(int language, PlayText what);

@@ -1,0 +1,46 @@
+#!/bin/bash
+# Two real games play a network game over the loopback, the computer on both
+# sides, until each shows its winner; at a game's end each prints the hash of
+# its whole state, and the two must be the same. Run inside scripts/netns (a
+# private network namespace) and scripts/with-display.
+#   network_game.sh PROGRAM
+set -u
+game=$1
+dir=$(mktemp -d)
+host= joiner=
+trap 'kill $host $joiner 2>/dev/null; wait; rm -rf "$dir"' EXIT
+fail() {
+  echo "network_game: $*" >&2
+  for side in host joiner; do echo "--- $side:" && cat "$dir/$side.log"; done >&2
+  exit 1
+}
+export SDL_AUDIODRIVER=dummy
+# A first start's notice waits for the player, and the computer with it: Return closes it.
+close_notice() {
+  for _ in $(seq 100); do
+    w=$(xdotool search --onlyvisible --name '^Hinweis$' 2>/dev/null | head -1)
+    [ -n "$w" ] && xdotool windowactivate --sync "$w" key Return && return 0
+    sleep 0.1
+  done
+  fail "the $1's first notice did not show"
+}
+
+"$game" --host --code K7PQ2M --computer high 2>"$dir/host.log" &
+host=$!
+for _ in $(seq 100); do ss -ltn | grep -q ':41723 ' && break; sleep 0.1; done
+ss -ltn | grep -q ':41723 ' || fail "the host does not listen on the default port"
+close_notice host
+"$game" --join 127.0.0.1 --code k7pq2m --computer high 2>"$dir/joiner.log" &
+joiner=$!
+close_notice joiner
+
+for _ in $(seq 240); do
+  grep -q ' wins, ' "$dir/host.log" && grep -q ' wins, ' "$dir/joiner.log" && break
+  kill -0 $host $joiner 2>/dev/null || fail "a game ended early"
+  sleep 0.5
+done
+ends=$(grep -h ' wins, ' "$dir/host.log" "$dir/joiner.log" | sort | uniq -c)
+[ -n "$ends" ] || fail "no winner within 120 s"
+[ "$(echo "$ends" | wc -l)" -eq 1 ] || fail "the games ended apart: $ends"
+[ "$(echo "$ends" | awk '{print $1}')" -eq 2 ] || fail "only one game ended: $ends"
+echo "network_game: both games ended alike:$(echo "$ends" | sed 's/^ *2//')"
