@@ -180,14 +180,16 @@ void TForm1::CentreOnDesktop() {
     move(area.x() + (area.width() - wantOuterW_) / 2, area.y() + (area.height() - wantOuterH_) / 2);
 }
 
-// Once the window manager has framed the window: the outer size as wanted, centred.
+// Once the window manager has framed the window: the outer size as wanted,
+// centred. A busy desktop can take seconds to frame a new window, so the wait
+// is long; it ends as soon as the frame is there.
 void TForm1::FitOuterSize() {
     auto tries = std::make_shared<int>(0);
     auto* timer = new QTimer(this);
     timer->setInterval(20);
     QObject::connect(timer, &QTimer::timeout, this, [this, timer, tries] {
         const bool framed = !FrameMargins(*this).isNull();
-        if (framed || ++*tries > 50) {
+        if (framed || ++*tries > 500) {
             timer->deleteLater();
             if (!framed) return;
             SetOuterSize(wantOuterW_, wantOuterH_);

@@ -36,7 +36,8 @@ struct StartedGame {
         program = std::make_unique<sky::Program>(TestGl());
         if (countNotices) F1().ShowNotice = [this](const QString&, const QString&) { ++notices; };
         F1().show();
-        WaitFor([this] { return F1().FramesDrawn() > 0 && F1().frameGeometry().size() != F1().size(); });
+        // A loaded machine can take seconds to frame a new window.
+        WaitFor([this] { return F1().FramesDrawn() > 0 && F1().frameGeometry().size() != F1().size(); }, 10000);
         WaitFor([this] { return F1().OuterWidth() == 750 && F1().OuterHeight() == 650; }, 2000);
         QTest::qWait(50);
     }
