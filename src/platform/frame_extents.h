@@ -6,8 +6,9 @@
 
 namespace sky {
 
-// The frame of a top-level window: caption bar and borders. Normally the
-// toolkit's own measure. Some X11 window managers (weston's, framing
+// The frame of a top-level window: caption bar and borders. On X11 what the
+// window manager says (_NET_FRAME_EXTENTS), elsewhere the toolkit's own
+// measure. Some X11 window managers (weston's, framing
 // XWayland windows) do not say how wide their frame is; the toolkit then
 // measures the frame window, drop shadow included, which would make the
 // window's outer size mean a client area far smaller than usual. For those

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 #include "platform/x11_connection.h"
 
@@ -11,36 +12,45 @@ namespace sky {
 
 namespace {
 
-// Whether an X11 window manager has set _NET_FRAME_EXTENTS on the window;
-// true everywhere else, where the toolkit's measure stands.
-bool FrameExtentsReported(WId id) {
+// What an X11 window manager has set in _NET_FRAME_EXTENTS on the window
+// (left, right, top, bottom); nothing where it has not, or off X11.
+std::optional<QMargins> ReportedFrameExtents(WId id) {
     xcb_connection_t* const c = X11Connection();
-    if (!c) return true;
+    if (!c) return std::nullopt;
     const char name[] = "_NET_FRAME_EXTENTS";
     xcb_intern_atom_reply_t* atom =
         xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
-    if (!atom) return false;
+    if (!atom) return std::nullopt;
     const xcb_atom_t extents = atom->atom;
     std::free(atom);
-    if (extents == XCB_ATOM_NONE) return false;
+    if (extents == XCB_ATOM_NONE) return std::nullopt;
     xcb_get_property_reply_t* reply = xcb_get_property_reply(
         c, xcb_get_property(c, 0, static_cast<xcb_window_t>(id), extents, XCB_ATOM_CARDINAL, 0, 4), nullptr);
-    const bool reported = reply && xcb_get_property_value_length(reply) == 16;
+    std::optional<QMargins> told;
+    if (reply && reply->format == 32 && xcb_get_property_value_length(reply) == 16) {
+        const auto* v = static_cast<const uint32_t*>(xcb_get_property_value(reply));
+        told = QMargins(static_cast<int>(v[0]), static_cast<int>(v[2]), static_cast<int>(v[1]), static_cast<int>(v[3]));
+    }
     std::free(reply);
-    return reported;
+    return told;
 }
 
 }  // namespace
 
 QMargins FrameMargins(const QWidget& window) {
+    const bool created = window.testAttribute(Qt::WA_WState_Created);
+    // The window manager's own word, read afresh: the toolkit measures the
+    // frame once per configure event and keeps the measure, so one taken
+    // while a busy window manager was still making the frame can stand for good.
+    if (created)
+        if (const std::optional<QMargins> told = ReportedFrameExtents(window.winId())) return *told;
     const QRect outer = window.frameGeometry(), inner = window.geometry();
     const QMargins measured(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
                             outer.bottom() - inner.bottom());
     // No frame is narrower than nothing: the toolkit has measured a frame
     // window the window manager has not sized yet. The frame is not known.
     if (measured.left() < 0 || measured.top() < 0 || measured.right() < 0 || measured.bottom() < 0) return {};
-    if (measured.isNull() || !window.testAttribute(Qt::WA_WState_Created) || FrameExtentsReported(window.winId()))
-        return measured;
+    if (measured.isNull() || !created || !X11Connection()) return measured;
     return {1, 24, 1, 1};
 }
 
