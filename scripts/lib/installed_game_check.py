@@ -55,7 +55,9 @@ def display_with_window_manager():
             fail("no display from Xvfb")
         os.environ["DISPLAY"] = ":1"
         start("openbox", ["openbox"])
-        if not wait_for(lambda: "window" in subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
+        # "window id #" once openbox names its check window; before that xprop
+        # says "no such atom on any window".
+        if not wait_for(lambda: "window id #" in subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
                                                             capture_output=True, text=True).stdout, 30):
             fail("no window manager (openbox)")
         yield
