@@ -78,7 +78,10 @@ CommandLine ParseCommandLine(int argc, char** argv) {
                                             "--code, the New game dialog asks.", "HOST[:PORT]");
     const QCommandLineOption code(QStringLiteral("code"), "The join code the host shows; on the host, the code to use instead "
                                             "of a new one.", "CODE");
-    for (const auto* o : {&computer, &demo, &host, &join, &code}) p.addOption(*o);
+    const QCommandLineOption seed(QStringLiteral("seed"), "On the host: every game is set up from a seed that follows "
+                                            "from N instead of a new random one, so that a scripted game plays the "
+                                            "same way each time.", "N");
+    for (const auto* o : {&computer, &demo, &host, &join, &code, &seed}) p.addOption(*o);
 
     if (!p.parse(Normalised(argc, argv))) return Mistake(p.errorText());
     if (!p.positionalArguments().isEmpty()) return Mistake("unexpected argument '" + p.positionalArguments()[0] + "'");
@@ -129,6 +132,12 @@ CommandLine ParseCommandLine(int argc, char** argv) {
             return Mistake("a join code is " + QString::number(JoinCodeLength) + " characters from " +
                            QString::fromLatin1(JoinCodeAlphabet.data(), JoinCodeAlphabet.size()) + ", not '" +
                            p.value(code) + "'");
+    }
+    if (p.isSet(seed)) {
+        if (choice.kind != PlayKind::Host) return Mistake("--seed goes with --host");
+        bool ok = false;
+        choice.seed = p.value(seed).toUInt(&ok);
+        if (!ok) return Mistake("N must be a number from 0 to 4294967295, not '" + p.value(seed) + "'");
     }
     choice.ask = choice.kind == PlayKind::Join && (choice.address.empty() || choice.code.empty());
     return c;

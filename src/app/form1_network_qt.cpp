@@ -50,6 +50,7 @@ void TForm1::StartNetworkGame(const PlayChoice& choice) {
     net_ = std::make_unique<NetworkPlay>();
     net_->session = std::make_unique<net::Session>(host ? net::Role::Host : net::Role::Joiner, choice.code, S, Game,
                                                    NetworkEvents());
+    if (host && choice.seed) net_->session->FollowSeed(*choice.seed);
     Game.Bind(imLand->Canvas(), net_->session->Wrap(NetworkView()));
     net_->transport = std::make_unique<network::Transport>(*net_->session);
     NetworkSeats();

@@ -83,8 +83,12 @@ void NewGameDialog::Update() {
 PlayChoice NewGameDialog::Choice() const {
     PlayChoice c = current_;
     c.kind = static_cast<PlayKind>(Kinds->checkedId());
-    // The computer at this side of a network game (the command line's choice) only for that game.
-    if (c.kind != current_.kind) c.computerHere = false;
+    // The computer at this side of a network game and the host's seed (the
+    // command line's choices) only for that kind of game.
+    if (c.kind != current_.kind) {
+        c.computerHere = false;
+        c.seed.reset();
+    }
     if (c.kind == PlayKind::Join) {
         ParseHostPort(Address->text().trimmed().toStdString(), c.address, c.port);
         c.code = Code->text().toStdString();

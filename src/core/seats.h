@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,7 @@ struct PlayChoice {
     std::string code;        // the join code; the host's own when set there
     bool ask = false;        // join: address or code still to be asked for
     bool computerHere = false;  // a network game: the computer plays this side, at level
+    std::optional<uint32_t> seed;  // the host: the games' seeds follow from it instead of being drawn
 };
 
 // The port a network game is hosted on unless another is chosen: in the

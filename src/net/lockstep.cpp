@@ -10,6 +10,14 @@ namespace {
 void Run(const std::function<void()>& f) {
     if (f) f();
 }
+
+// A followed seed's games differ from each other: the game's number, mixed in (splitmix64's finaliser).
+uint32_t Scramble(uint32_t base, uint32_t game) {
+    uint64_t z = (static_cast<uint64_t>(base) << 32 | game) + 0x9E3779B97F4A7C15ull;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return static_cast<uint32_t>((z ^ (z >> 31)) >> 32);
+}
 }  // namespace
 
 MatchView Session::Wrap(MatchView driver) {
@@ -24,7 +32,7 @@ MatchView Session::Wrap(MatchView driver) {
 
 uint32_t Session::SeedFor(uint32_t game) {
     auto at = seeds_.find(game);
-    if (at == seeds_.end()) at = seeds_.emplace(game, SecureRandom32()).first;
+    if (at == seeds_.end()) at = seeds_.emplace(game, seedBase_ ? Scramble(*seedBase_, game) : SecureRandom32()).first;
     return at->second;
 }
 

@@ -75,6 +75,9 @@ public:
 
     // The view to bind the match with: the driver's, with the lockstep's steps around it.
     MatchView Wrap(MatchView driver);
+    // Host: each game's seed follows from n and the game's number instead of
+    // the secure source, for a scripted game or to replay a bug report.
+    void FollowSeed(uint32_t n) { seedBase_ = n; }
 
     // ---- the transport's side
     bool CanTakePeer() const { return link_ == nullptr; }
@@ -155,6 +158,7 @@ private:
 
     uint32_t seq_ = 0, game_ = 0, seedSent_ = 0;
     std::map<uint32_t, uint32_t> seeds_;
+    std::optional<uint32_t> seedBase_;
     std::map<uint32_t, uint64_t> ownHashes_, peerHashes_;
     int64_t agreed_ = -1, repaired_ = -1, announced_ = -1;
     bool awaitingRepair_ = false;

@@ -25,12 +25,14 @@ close_notice() {
   fail "the $1's first notice did not show"
 }
 
-"$game" --host --code K7PQ2M --computer high 2>"$dir/host.log" &
+# The host's games follow from a fixed seed: the game is the same short one on
+# every run (its shots fly in real time), and a red run can be replayed.
+"$game" --host --code K7PQ2M --seed "${SKY_NET_SEED:-3}" --computer high 2>"$dir/host.log" &
 host=$!
 for _ in $(seq 100); do ss -ltn | grep -q ':41723 ' && break; sleep 0.1; done
 ss -ltn | grep -q ':41723 ' || fail "the host does not listen on the default port"
-# The joiner joins while the host's notice still holds its computer back: a
-# join while the host's shot is in the air can leave both sides waiting.
+# The joiner joins while the host's notice still holds its computer back, so
+# the game both play is the seed's second, on every run.
 "$game" --join 127.0.0.1 --code k7pq2m --computer high 2>"$dir/joiner.log" &
 joiner=$!
 for _ in $(seq 100); do

@@ -134,9 +134,11 @@ TEST(Play, TheCommandLineChoosesHowToPlayOrSaysWhatIsWrong) {
     EXPECT_FALSE(join.choice.ask);
     EXPECT_TRUE(Parse({"--join"}).choice.ask) << "the dialog asks for the address and code";
     EXPECT_EQ(Parse({"--host", "0", "-platform", "offscreen"}).choice.port, 0) << "toolkit options pass";
+    EXPECT_EQ(Parse({"--host", "--seed", "4294967295"}).choice.seed, 4294967295u);
     for (const std::vector<std::string>& bad :
          {std::vector<std::string>{"--computer", "hard"}, {"--host", "65536"}, {"--demo", "--join", "h"},
-          {"--code", "ABC234"}, {"--join", "h", "--code", "ABC10O"}, {"--nonsense"}, {"stray"}}) {
+          {"--code", "ABC234"}, {"--join", "h", "--code", "ABC10O"}, {"--nonsense"}, {"stray"},
+          {"--join", "h", "--seed", "1"}, {"--host", "--seed", "-1"}}) {
         const sky::CommandLine c = Parse(bad);
         EXPECT_FALSE(c.run) << bad[0];
         EXPECT_EQ(c.exitCode, 2);
