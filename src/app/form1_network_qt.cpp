@@ -17,6 +17,7 @@
 #include "net/notices.h"
 #include "net/snapshot.h"
 #include "ui/play_texts.h"
+#include "ui/strings.h"
 
 using namespace sky;
 
@@ -116,6 +117,8 @@ MatchView TForm1::NetworkView() {
 }
 
 void TForm1::NetworkNotified(net::Notice n, const std::string& detail) {
+    // On stderr too, in English, for a bug report or a test to read.
+    std::fprintf(stderr, "skyburst3d: network: %s\n", net::NoticeText(Lang::English, n, detail).c_str());
     NetworkNotice(QString::fromStdString(net::NoticeText(S.Language, n, detail)));
     if (n == net::Notice::JoinedHost) net_->joined = true;
     // Someone joined or left: the controls as the turn now is (a shot in flight sets them when it ends).

@@ -54,4 +54,11 @@ ends=$(grep -h ' wins, ' "$dir/host.log" "$dir/joiner.log" | sort | uniq -c)
 [ -n "$ends" ] || fail "no winner within 240 s"
 [ "$(echo "$ends" | wc -l)" -eq 1 ] || fail "the games ended apart: $ends"
 [ "$(echo "$ends" | awk '{print $1}')" -eq 2 ] || fail "only one game ended: $ends"
-echo "network_game: both games ended alike:$(echo "$ends" | sed 's/^ *2//')"
+# The joiner's game is killed: the host tells its player, and goes on.
+kill -KILL $joiner
+wait $joiner 2>/dev/null
+joiner=
+for _ in $(seq 30); do grep -q 'network: The other player has left' "$dir/host.log" && break; sleep 0.5; done
+grep -q 'network: The other player has left' "$dir/host.log" || fail "the host did not say that the joiner left"
+kill -0 $host 2>/dev/null || fail "the host ended with the joiner"
+echo "network_game: both games ended alike:$(echo "$ends" | sed 's/^ *2//'); the host saw the joiner go"
