@@ -13,8 +13,9 @@ namespace sky {
 namespace {
 
 // What an X11 window manager has set in _NET_FRAME_EXTENTS on the window
-// (left, right, top, bottom); nothing where it has not, or off X11.
-std::optional<QMargins> ReportedFrameExtents(WId id) {
+// (left, right, top, bottom, in the screen's pixels), in the window's own
+// pixels; nothing where it has not, or off X11.
+std::optional<QMargins> ReportedFrameExtents(WId id, qreal scale) {
     xcb_connection_t* const c = X11Connection();
     if (!c) return std::nullopt;
     const char name[] = "_NET_FRAME_EXTENTS";
@@ -29,7 +30,8 @@ std::optional<QMargins> ReportedFrameExtents(WId id) {
     std::optional<QMargins> told;
     if (reply && reply->format == 32 && xcb_get_property_value_length(reply) == 16) {
         const auto* v = static_cast<const uint32_t*>(xcb_get_property_value(reply));
-        told = QMargins(static_cast<int>(v[0]), static_cast<int>(v[2]), static_cast<int>(v[1]), static_cast<int>(v[3]));
+        const auto own = [scale](uint32_t device) { return qRound(device / scale); };
+        told = QMargins(own(v[0]), own(v[2]), own(v[1]), own(v[3]));
     }
     std::free(reply);
     return told;
@@ -43,7 +45,7 @@ QMargins FrameMargins(const QWidget& window) {
     // frame once per configure event and keeps the measure, so one taken
     // while a busy window manager was still making the frame can stand for good.
     if (created)
-        if (const std::optional<QMargins> told = ReportedFrameExtents(window.winId())) return *told;
+        if (const std::optional<QMargins> told = ReportedFrameExtents(window.winId(), window.devicePixelRatioF())) return *told;
     const QRect outer = window.frameGeometry(), inner = window.geometry();
     const QMargins measured(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
                             outer.bottom() - inner.bottom());
