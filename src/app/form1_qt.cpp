@@ -182,19 +182,33 @@ void TForm1::CentreOnDesktop() {
 
 // Once the window manager has framed the window: the outer size as wanted,
 // centred. A busy desktop can take seconds to frame a new window, so the wait
-// is long; it ends as soon as the frame is there.
+// is long; it ends as soon as the frame is there. A move places the frame by
+// the toolkit's own measure of it, which catches up with the window manager's
+// only at the next configure event (the resize's): the window is centred then.
 void TForm1::FitOuterSize() {
     auto tries = std::make_shared<int>(0);
+    auto sized = std::make_shared<bool>(false);
     auto* timer = new QTimer(this);
     timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, this, [this, timer, tries] {
-        const bool framed = !FrameMargins(*this).isNull();
-        if (framed || ++*tries > 500) {
-            timer->deleteLater();
-            if (!framed) return;
+    QObject::connect(timer, &QTimer::timeout, this, [this, timer, tries, sized] {
+        const QMargins frame = FrameMargins(*this);
+        if (!*sized) {
+            if (frame.isNull()) {
+                if (++*tries > 500) {
+                    timer->deleteLater();
+                    placed_ = true;
+                }
+                return;
+            }
+            *sized = true;
+            *tries = 0;
             SetOuterSize(wantOuterW_, wantOuterH_);
-            CentreOnDesktop();
+            return;
         }
+        if (ToolkitFrameMargins(*this) != frame && ++*tries <= 100) return;
+        timer->deleteLater();
+        CentreOnDesktop();
+        placed_ = true;
     });
     timer->start();
 }

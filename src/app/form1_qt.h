@@ -216,6 +216,8 @@ public:
     std::function<void()> OnClosing;
 
     int FramesDrawn() const { return framesDrawn_; }
+    // The start-up sizing and centring within the window manager's frame is over.
+    bool Placed() const { return placed_; }
     QSize OuterSize() const;
     int OuterWidth() const;
     int OuterHeight() const;
@@ -281,6 +283,7 @@ private:
     int framesDrawn_ = 0;
     int viewportW_ = 0, viewportH_ = 0;
     int wantOuterW_ = 0, wantOuterH_ = 0;
+    bool placed_ = false;
     char decimalSeparator_ = '.';
     sky::OneBased<int32_t, 2> energyAtShot_;
     bool shotControlsLocked_ = false;

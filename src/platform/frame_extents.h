@@ -16,6 +16,10 @@ namespace sky {
 // the window is not framed, or its frame is not measured yet.
 QMargins FrameMargins(const QWidget& window);
 
+// The frame as the toolkit has measured it, the one a move of the window goes
+// by; it follows the window manager's only at the next configure event.
+QMargins ToolkitFrameMargins(const QWidget& window);
+
 // Whether the program places its own top-level windows on the screen, as on
 // X11. On Wayland the compositor places them, and a window that must lie
 // beside a control is a pop-up placed relative to the window it belongs to.

@@ -46,14 +46,18 @@ QMargins FrameMargins(const QWidget& window) {
     // while a busy window manager was still making the frame can stand for good.
     if (created)
         if (const std::optional<QMargins> told = ReportedFrameExtents(window.winId(), window.devicePixelRatioF())) return *told;
-    const QRect outer = window.frameGeometry(), inner = window.geometry();
-    const QMargins measured(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-                            outer.bottom() - inner.bottom());
+    const QMargins measured = ToolkitFrameMargins(window);
     // No frame is narrower than nothing: the toolkit has measured a frame
     // window the window manager has not sized yet. The frame is not known.
     if (measured.left() < 0 || measured.top() < 0 || measured.right() < 0 || measured.bottom() < 0) return {};
     if (measured.isNull() || !created || !X11Connection()) return measured;
     return {1, 24, 1, 1};
+}
+
+QMargins ToolkitFrameMargins(const QWidget& window) {
+    const QRect outer = window.frameGeometry(), inner = window.geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
 }
 
 bool PlacesOwnWindows() { return !QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }

@@ -37,8 +37,7 @@ struct StartedGame {
         if (countNotices) F1().ShowNotice = [this](const QString&, const QString&) { ++notices; };
         F1().show();
         // A loaded machine can take seconds to frame a new window.
-        WaitFor([this] { return F1().FramesDrawn() > 0 && F1().frameGeometry().size() != F1().size(); }, 10000);
-        WaitFor([this] { return F1().OuterWidth() == 750 && F1().OuterHeight() == 650; }, 2000);
+        WaitFor([this] { return F1().FramesDrawn() > 0 && F1().Placed(); }, 15000);
         QTest::qWait(50);
     }
     TForm1& F1() { return *program->Form1; }
