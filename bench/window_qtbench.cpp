@@ -137,44 +137,33 @@ Flight FlyOnce(bool paced) {
     return flight;
 }
 
-// The last flight's frames and the mean frame; then back to the default detail and a fresh game.
-void ReportFlights(benchmark::State& state, const Flight& all, int64_t lastFrames) {
-    state.counters["frames"] = static_cast<double>(lastFrames);
+// Flights of the same shot at a detail; a paced flight's time is the time
+// spent drawing its frames. Reported: the last flight's frames and the mean
+// frame; then back to the default detail and a fresh game.
+void Flights(benchmark::State& state, bool paced) {
+    StartGame();
+    SetDetail(static_cast<int>(state.range(0)));
+    Flight all;
+    int64_t last = 0;
+    for (auto _ : state) {
+        const Flight flight = FlyOnce(paced);
+        if (paced) state.SetIterationTime(flight.drawMs / 1000);
+        all.frames += last = flight.frames;
+        all.drawMs += flight.drawMs;
+    }
+    state.counters["frames"] = static_cast<double>(last);
     state.counters["ms_per_frame"] = all.frames ? all.drawMs / static_cast<double>(all.frames) : 0;
     SetDetail(2);
     Window().NewGame();
     QApplication::processEvents();
 }
 
-// A paced flight; its time is the time spent drawing its frames.
-void BM_FlightFrames(benchmark::State& state) {
-    StartGame();
-    SetDetail(static_cast<int>(state.range(0)));
-    Flight all;
-    int64_t last = 0;
-    for (auto _ : state) {
-        const Flight flight = FlyOnce(true);
-        state.SetIterationTime(flight.drawMs / 1000);
-        all.frames += last = flight.frames;
-        all.drawMs += flight.drawMs;
-    }
-    ReportFlights(state, all, last);
-}
+// A paced flight: the same frames every time.
+void BM_FlightFrames(benchmark::State& state) { Flights(state, true); }
 BENCHMARK(BM_FlightFrames)->Arg(0)->Arg(4)->ArgName("detail")->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // A flight on the wall clock: how many frames the player sees of it.
-void BM_FlightOnTheClock(benchmark::State& state) {
-    StartGame();
-    SetDetail(static_cast<int>(state.range(0)));
-    Flight all;
-    int64_t last = 0;
-    for (auto _ : state) {
-        const Flight flight = FlyOnce(false);
-        all.frames += last = flight.frames;
-        all.drawMs += flight.drawMs;
-    }
-    ReportFlights(state, all, last);
-}
+void BM_FlightOnTheClock(benchmark::State& state) { Flights(state, false); }
 BENCHMARK(BM_FlightOnTheClock)->Arg(0)->Arg(4)->ArgName("detail")->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // A Shoot press until the worker is under way: the controls locked, the

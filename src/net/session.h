@@ -76,7 +76,7 @@ public:
     // The view to bind the match with: the driver's, with the lockstep's steps around it.
     MatchView Wrap(MatchView driver);
     // Host: each game's seed follows from n and the game's number instead of
-    // the secure source, for a scripted game or to replay a bug report.
+    // the secure source, so that a scripted game plays the same way each time.
     void FollowSeed(uint32_t n) { seedBase_ = n; }
 
     // ---- the transport's side
